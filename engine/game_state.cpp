@@ -1,0 +1,56 @@
+#include "engine/game_state.h"
+
+namespace blockslide {
+
+void MoveHistory::push(MoveRecord move) {
+    if (length_ == kHistoryCapacity) {
+        oldest_ = (oldest_ + 1) % kHistoryCapacity;
+        --length_;
+    }
+    ++length_;
+    records_[physical(length_)] = move;
+}
+
+MoveRecord MoveHistory::pop() {
+    MoveRecord move = last();
+    records_[physical(length_)] = MoveRecord{};
+    --length_;
+    return move;
+}
+
+MoveRecord MoveHistory::last() const { return at(length_); }
+
+MoveRecord MoveHistory::at(int index) const {
+    if (index < 1 || index > length_) return MoveRecord{};
+    return records_[physical(index)];
+}
+
+const Puzzle& GameState::puzzle() const {
+    // Any game number but 1 means the second puzzle, where there is one.
+    std::size_t index = game_number == 1 ? 0 : 1;
+    if (index >= puzzles->puzzles.size()) index = 0;
+    return puzzles->puzzles[index];
+}
+
+void set_up_puzzle(GameState& game) {
+    const PuzzleSet& set = *game.puzzles;
+    for (int number = 1; number <= game.block_count(); ++number) {
+        const BlockLayout& start = set.blocks[number - 1];
+        Block& block = game.blocks[number];
+        block.width = start.width;
+        block.height = start.height;
+        block.body_color = start.body_color;
+        block.top_row = start.top_row;
+        block.left_column = start.left_column;
+        block.ink_color = kBlockInkColor;
+        block.label = set.block_keys.substr(number - 1, 1);
+    }
+}
+
+int block_for_key(const GameState& game, std::string_view key) {
+    if (key.size() != 1) return 0;
+    std::size_t position = game.puzzles->block_keys.find(key[0]);
+    return position == std::string_view::npos ? 0 : static_cast<int>(position) + 1;
+}
+
+}  // namespace blockslide

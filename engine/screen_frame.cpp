@@ -1,0 +1,102 @@
+#include "engine/screen_frame.h"
+
+#include <string>
+
+#include "console/console.h"
+#include "console/cp437_literal.h"
+#include "engine/status_line.h"
+
+namespace blockslide {
+
+namespace {
+
+constexpr int kBoxTopRow = 1;
+constexpr int kBoxBottomRow = 22;
+constexpr int kBoxLeftColumn = 11;
+constexpr int kBoxRightWallColumn = 68;
+constexpr int kBoxInnerWidth = 57;
+constexpr int kGameCaptionRow = 6;
+constexpr int kGameCaptionColumn = 2;
+constexpr int kGameCaptionColor = 11;
+constexpr int kCommandBarRow = 8;
+constexpr int kCommandBarColumn = 4;
+constexpr int kCommandLetterColor = 14;
+constexpr int kCommandRestColor = 7;
+constexpr int kPromptColor = 7;
+constexpr std::string_view kFirstPrompt = "Select your first move";
+
+void draw_box_edge(int row, std::string_view left, std::string_view right) {
+    console_locate(row, kBoxLeftColumn);
+    console_print(left);
+    for (int i = 0; i < kBoxInnerWidth; ++i) console_print("─"_cp437);
+    console_print(right);
+}
+
+// The walls are a thin black line outside a solid gray bar, both on gray,
+// so every cell of the box stops a block.
+void draw_box() {
+    const int bottom_board_row = kBoxBottomRow - 1;
+    console_set_color(0, kBoxColor);
+    draw_box_edge(kBoxTopRow, "┌"_cp437, "┐"_cp437);
+    for (int row = kBoxTopRow + 1; row <= bottom_board_row; ++row) {
+        console_locate(row, kBoxLeftColumn);
+        console_set_color(0, kKeepColor);
+        console_print("│"_cp437);
+        console_set_color(kBoxColor, kKeepColor);
+        console_print("█"_cp437);
+        console_locate(row, kBoxRightWallColumn);
+        console_set_color(kBoxColor, kKeepColor);
+        console_print("█"_cp437);
+        console_set_color(0, kKeepColor);
+        console_print("│"_cp437);
+    }
+    draw_box_edge(kBoxBottomRow, "└"_cp437, "┘"_cp437);
+}
+
+void draw_game_caption(const GameState& game) {
+    const std::string_view caption = game.puzzles->game_caption;
+    if (caption.empty()) return;
+    console_set_color(kGameCaptionColor, 0);
+    console_locate(kGameCaptionRow, kGameCaptionColumn);
+    console_print(caption);
+    console_print(std::to_string(game.game_number));
+}
+
+void draw_command_bar(const GameState& game) {
+    int row = kCommandBarRow;
+    for (const CommandWord& word : game.puzzles->command_bar) {
+        console_locate(row++, kCommandBarColumn);
+        console_set_color(kCommandLetterColor, 0);
+        console_print(word.letter);
+        console_set_color(kCommandRestColor, kKeepColor);
+        console_print(word.rest);
+    }
+}
+
+}  // namespace
+
+void draw_screen_frame(const GameState& game) {
+    console_show_cursor(false);
+    console_set_color(0, 0);
+    console_clear();
+    draw_box();
+    draw_game_caption(game);
+    draw_command_bar(game);
+    console_set_color(kPromptColor, 0);
+    console_locate(kStatusLine, centred_column(kFirstPrompt));
+    console_print(kFirstPrompt);
+}
+
+void blank_status_line() {
+    console_set_color(0, 0);
+    console_locate(kStatusLine, kStatusBlankColumn);
+    console_print(blanks(kStatusBlankWidth));
+}
+
+void show_centred_status(std::string_view text, int foreground, int background) {
+    console_set_color(foreground, background);
+    console_locate(kStatusLine, centred_column(text));
+    console_print(text);
+}
+
+}  // namespace blockslide
