@@ -1,4 +1,6 @@
 #include "apps/play_in_terminal.h"
 #include "puzzles/puzzle_sets.h"
 
-int main() { return blockslide::play_in_terminal(blockslide::traxolumbine_puzzles()); }
+int main() {
+    return blockslide::play_in_terminal(blockslide::traxolumbine_puzzles());
+}

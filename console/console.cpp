@@ -32,7 +32,9 @@ ConsoleSession::~ConsoleSession() {
     g_backend = nullptr;
 }
 
-const ScreenModel& console_screen() { return g_screen; }
+const ScreenModel& console_screen() {
+    return g_screen;
+}
 
 void console_set_size(int columns, int rows) {
     // The model is fixed at 80 x 25; backends fit the real screen to it.
@@ -41,21 +43,45 @@ void console_set_size(int columns, int rows) {
     console_clear();
 }
 
-void console_set_title(std::string_view text) { backend().set_title(text); }
-void console_show_cursor(bool visible) { g_screen.show_cursor(visible); }
-void console_clear() { g_screen.clear(); }
-void console_locate(int row, int column) { g_screen.locate(row, column); }
+void console_set_title(std::string_view text) {
+    backend().set_title(text);
+}
+void console_show_cursor(bool visible) {
+    g_screen.show_cursor(visible);
+}
+void console_clear() {
+    g_screen.clear();
+}
+void console_locate(int row, int column) {
+    g_screen.locate(row, column);
+}
 void console_set_color(int foreground, int background) {
     g_screen.set_color(foreground, background);
 }
-void console_print(std::string_view cp437_text) { g_screen.print(cp437_text); }
-void console_newline() { g_screen.newline(); }
-int console_cell_attribute(int row, int column) { return g_screen.cell_attribute(row, column); }
+void console_print(std::string_view cp437_text) {
+    g_screen.print(cp437_text);
+}
+void console_newline() {
+    g_screen.newline();
+}
+int console_cell_attribute(int row, int column) {
+    return g_screen.cell_attribute(row, column);
+}
 
-std::string console_wait_key() { return presented_backend().wait_key(); }
-std::string console_poll_key() { return presented_backend().poll_key(); }
-void console_flush_keys() { backend().flush_keys(); }
-void console_sleep(int milliseconds) { presented_backend().sleep(milliseconds); }
-void play_sound(std::string_view cue) { backend().play_sound(cue); }
+std::string console_wait_key() {
+    return presented_backend().wait_key();
+}
+std::string console_poll_key() {
+    return presented_backend().poll_key();
+}
+void console_flush_keys() {
+    backend().flush_keys();
+}
+void console_sleep(int milliseconds) {
+    presented_backend().sleep(milliseconds);
+}
+void play_sound(std::string_view cue) {
+    backend().play_sound(cue);
+}
 
 }  // namespace blockslide

@@ -27,7 +27,9 @@ inline constexpr int kScanF1 = 59;  // F1..F10 are 59..68
 inline std::string extended_key(int scan_code) {
     return std::string{'\0', static_cast<char>(scan_code)};
 }
-inline std::string character_key(char c) { return std::string(1, c); }
+inline std::string character_key(char c) {
+    return std::string(1, c);
+}
 
 inline const std::string kEscapeKey = character_key(kEscapeCharacter);
 inline const std::string kEnterKey = character_key(kEnterCharacter);

@@ -16,8 +16,12 @@ inline constexpr int kKeepColor = 16;
 inline constexpr std::uint8_t make_attribute(int foreground, int background) {
     return static_cast<std::uint8_t>(foreground | background << 4);
 }
-inline constexpr int attribute_foreground(std::uint8_t attribute) { return attribute & 0x0F; }
-inline constexpr int attribute_background(std::uint8_t attribute) { return attribute >> 4; }
+inline constexpr int attribute_foreground(std::uint8_t attribute) {
+    return attribute & 0x0F;
+}
+inline constexpr int attribute_background(std::uint8_t attribute) {
+    return attribute >> 4;
+}
 
 struct Cell {
     std::uint8_t character = ' ';  // code page 437

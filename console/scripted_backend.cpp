@@ -8,7 +8,9 @@ void ScriptedBackend::type(std::string_view characters) {
     for (char c : characters) type_key(std::string(1, c));
 }
 
-void ScriptedBackend::type_key(std::string key) { type_at(typing_time_ms_, std::move(key)); }
+void ScriptedBackend::type_key(std::string key) {
+    type_at(typing_time_ms_, std::move(key));
+}
 
 void ScriptedBackend::type_at(std::int64_t at_ms, std::string key) {
     typing_time_ms_ = std::max(typing_time_ms_, at_ms);
@@ -38,12 +40,16 @@ void ScriptedBackend::flush_keys() {
     while (!keys_.empty() && keys_.front().at_ms <= now_ms_) keys_.pop_front();
 }
 
-void ScriptedBackend::sleep(int milliseconds) { now_ms_ += std::max(milliseconds, 0); }
+void ScriptedBackend::sleep(int milliseconds) {
+    now_ms_ += std::max(milliseconds, 0);
+}
 
 void ScriptedBackend::play_sound(std::string_view cue) {
     sounds_.push_back(PlayedSound{now_ms_, std::string(cue)});
 }
 
-void ScriptedBackend::set_title(std::string_view title) { title_ = title; }
+void ScriptedBackend::set_title(std::string_view title) {
+    title_ = title;
+}
 
 }  // namespace blockslide

@@ -21,11 +21,16 @@ constexpr int kAnyKeyColumn = 36;
 
 int direction_of_letter(char letter) {
     switch (letter) {
-        case 'U': return kUp;
-        case 'R': return kRight;
-        case 'D': return kDown;
-        case 'L': return kLeft;
-        default: return 0;
+        case 'U':
+            return kUp;
+        case 'R':
+            return kRight;
+        case 'D':
+            return kDown;
+        case 'L':
+            return kLeft;
+        default:
+            return 0;
     }
 }
 

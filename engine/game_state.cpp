@@ -18,7 +18,9 @@ MoveRecord MoveHistory::pop() {
     return move;
 }
 
-MoveRecord MoveHistory::last() const { return at(length_); }
+MoveRecord MoveHistory::last() const {
+    return at(length_);
+}
 
 MoveRecord MoveHistory::at(int index) const {
     if (index < 1 || index > length_) return MoveRecord{};

@@ -14,11 +14,20 @@ constexpr int kMoveCounterColor = 11;
 
 void shift_block(Block& block, int direction) {
     switch (direction) {
-        case kUp: block.top_row -= kCellHeight; break;
-        case kRight: block.left_column += kCellWidth; break;
-        case kDown: block.top_row += kCellHeight; break;
-        case kLeft: block.left_column -= kCellWidth; break;
-        default: break;
+        case kUp:
+            block.top_row -= kCellHeight;
+            break;
+        case kRight:
+            block.left_column += kCellWidth;
+            break;
+        case kDown:
+            block.top_row += kCellHeight;
+            break;
+        case kLeft:
+            block.left_column -= kCellWidth;
+            break;
+        default:
+            break;
     }
 }
 
@@ -37,11 +46,20 @@ void blank_vacated_strip(const Block& moved, int direction) {
     const int t = moved.top_row;
     const int l = moved.left_column;
     switch (direction) {
-        case kUp: blank_rectangle(t + h, l, w, kCellHeight); break;
-        case kDown: blank_rectangle(t - kCellHeight, l, w, kCellHeight); break;
-        case kRight: blank_rectangle(t, l - kCellWidth, kCellWidth, h); break;
-        case kLeft: blank_rectangle(t, l + w, kCellWidth, h); break;
-        default: break;
+        case kUp:
+            blank_rectangle(t + h, l, w, kCellHeight);
+            break;
+        case kDown:
+            blank_rectangle(t - kCellHeight, l, w, kCellHeight);
+            break;
+        case kRight:
+            blank_rectangle(t, l - kCellWidth, kCellWidth, h);
+            break;
+        case kLeft:
+            blank_rectangle(t, l + w, kCellWidth, h);
+            break;
+        default:
+            break;
     }
 }
 

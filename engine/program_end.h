@@ -9,6 +9,8 @@ struct ProgramEnd {
     int exit_code = 0;
 };
 
-[[noreturn]] inline void end_program() { throw ProgramEnd{0}; }
+[[noreturn]] inline void end_program() {
+    throw ProgramEnd{0};
+}
 
 }  // namespace blockslide

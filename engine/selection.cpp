@@ -16,7 +16,9 @@ constexpr std::string_view kDirectionPrompt = "Specify direction (arrow)";
 constexpr int kPromptColor = 7;
 constexpr int kGrayBarColor = 7;
 
-bool is_free(int row, int column) { return attribute_background(console_cell_attribute(row, column)) == 0; }
+bool is_free(int row, int column) {
+    return attribute_background(console_cell_attribute(row, column)) == 0;
+}
 
 // Each test looks at the top-left character cell of every grid cell the
 // block would enter.
@@ -28,11 +30,16 @@ bool can_move(const Block& block, int direction) {
     const bool wide = w > kCellWidth;
     const bool tall = h > kCellHeight;
     switch (direction) {
-        case kUp: return is_free(t - 1, l) && (!wide || is_free(t - 1, l + kCellWidth));
-        case kRight: return is_free(t, l + w) && (!tall || is_free(t + kCellHeight, l + w));
-        case kDown: return is_free(t + h, l) && (!wide || is_free(t + h, l + kCellWidth));
-        case kLeft: return is_free(t, l - 1) && (!tall || is_free(t + kCellHeight, l - 1));
-        default: return false;
+        case kUp:
+            return is_free(t - 1, l) && (!wide || is_free(t - 1, l + kCellWidth));
+        case kRight:
+            return is_free(t, l + w) && (!tall || is_free(t + kCellHeight, l + w));
+        case kDown:
+            return is_free(t + h, l) && (!wide || is_free(t + h, l + kCellWidth));
+        case kLeft:
+            return is_free(t, l - 1) && (!tall || is_free(t + kCellHeight, l - 1));
+        default:
+            return false;
     }
 }
 
@@ -43,11 +50,16 @@ bool is_single_direction(int directions) {
 int direction_of_arrow(std::string_view key) {
     if (key.size() < 2) return 0;
     switch (static_cast<unsigned char>(key[1])) {
-        case kScanUp: return kUp;
-        case kScanRight: return kRight;
-        case kScanDown: return kDown;
-        case kScanLeft: return kLeft;
-        default: return 0;
+        case kScanUp:
+            return kUp;
+        case kScanRight:
+            return kRight;
+        case kScanDown:
+            return kDown;
+        case kScanLeft:
+            return kLeft;
+        default:
+            return 0;
     }
 }
 

@@ -8,16 +8,16 @@ namespace {
 
 constexpr BlockLayout kBlocks[] = {
     // width, height, body colour, top row, left column
-    {11, 5, 6, 2, 57},    // 1 brown
-    {11, 5, 3, 7, 57},    // 2 cyan
-    {11, 5, 2, 12, 57},   // 3 green
-    {11, 5, 4, 17, 57},   // 4 red
-    {22, 5, 2, 2, 13},    // 5 green
-    {22, 5, 5, 2, 35},    // 6 magenta
-    {22, 5, 6, 17, 13},   // 7 brown
-    {22, 5, 3, 17, 35},   // 8 cyan
-    {11, 10, 4, 7, 35},   // 9 red
-    {22, 10, 1, 7, 13},   // 10 blue, the face block
+    {11, 5, 6, 2, 57},   // 1 brown
+    {11, 5, 3, 7, 57},   // 2 cyan
+    {11, 5, 2, 12, 57},  // 3 green
+    {11, 5, 4, 17, 57},  // 4 red
+    {22, 5, 2, 2, 13},   // 5 green
+    {22, 5, 5, 2, 35},   // 6 magenta
+    {22, 5, 6, 17, 13},  // 7 brown
+    {22, 5, 3, 17, 35},  // 8 cyan
+    {11, 10, 4, 7, 35},  // 9 red
+    {22, 10, 1, 7, 13},  // 10 blue, the face block
 };
 
 constexpr MoveCode kSolution[] = {
@@ -92,6 +92,8 @@ constexpr PuzzleSet kFarnswog = {
 
 }  // namespace
 
-const PuzzleSet& farnswog_puzzles() { return kFarnswog; }
+const PuzzleSet& farnswog_puzzles() {
+    return kFarnswog;
+}
 
 }  // namespace blockslide

@@ -49,8 +49,9 @@ constexpr auto kHeadingGame1 = "                    INSTRUCTIONS ─ Game #1"_cp
 constexpr auto kHeadingGame2 = "                    INSTRUCTIONS ─ Game #2"_cp437;
 
 // Every line but the heading, the goal corner and the move count is shared.
-constexpr std::array<std::string_view, kInstructionEntries> instructions(
-    std::string_view heading, std::string_view objective, std::string_view minimum) {
+constexpr std::array<std::string_view, kInstructionEntries> instructions(std::string_view heading,
+                                                                         std::string_view objective,
+                                                                         std::string_view minimum) {
     return {
         "",
         heading,
@@ -119,6 +120,8 @@ constexpr PuzzleSet kTraxolumbine = {
 
 }  // namespace
 
-const PuzzleSet& traxolumbine_puzzles() { return kTraxolumbine; }
+const PuzzleSet& traxolumbine_puzzles() {
+    return kTraxolumbine;
+}
 
 }  // namespace blockslide

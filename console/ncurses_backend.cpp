@@ -1,0 +1,673 @@
+// The player's terminal on Unix, through ncursesw. The 80 x 25 screen model
+// is drawn centred in whatever size the terminal has, only changed cells are
+// sent, and keys come back in the one-character / 0-plus-scan-code form the
+// games were written for.
+#ifndef NCURSES_WIDECHAR
+#define NCURSES_WIDECHAR 1
+#endif
+#include <curses.h>
+#include <pthread.h>
+#include <signal.h>
+#include <termios.h>
+#include <unistd.h>
+#include <wchar.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <clocale>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "console/cp437.h"
+#include "console/keys.h"
+#include "console/terminal.h"
+
+namespace blockslide {
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Giving the terminal back
+//
+// A signal can arrive at any moment, so everything its handler needs is
+// prepared while the terminal is opened, in plain buffers: the handler may
+// only use async-signal-safe calls (write, tcsetattr, raise), never curses.
+
+constexpr std::array<int, 4> kFatalSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+// Bytes written to the terminal with no allocation, so a signal handler can.
+struct FixedBytes {
+    std::array<char, 512> bytes{};
+    std::size_t length = 0;
+
+    void append(std::string_view text) {
+        const std::size_t room = bytes.size() - length;
+        const std::size_t count = std::min(text.size(), room);
+        std::copy_n(text.data(), count, bytes.data() + length);
+        length += count;
+    }
+};
+
+// Set while curses owns the terminal; whoever clears it restores the terminal.
+volatile sig_atomic_t g_terminal_taken = 0;
+FixedBytes g_emergency_reset;  // attributes off, cursor on, keypad off, main screen, title back
+FixedBytes g_title_restore;    // just the title part, for the ordinary path after endwin
+termios g_shell_modes{};
+
+void write_all(int fd, const char* data, std::size_t length) {
+    while (length > 0) {
+        const ssize_t written = ::write(fd, data, length);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return;  // nothing more can be done for a terminal that is gone
+        data += written;
+        length -= static_cast<std::size_t>(written);
+    }
+}
+
+void write_all(int fd, const FixedBytes& output) {
+    write_all(fd, output.bytes.data(), output.length);
+}
+
+// The handler runs once: whichever of the fatal signals comes first puts the
+// terminal back as the shell expects it, then the signal is raised again with
+// its default action so the process ends exactly as it would have.
+void on_fatal_signal(int signal_number) {
+    if (g_terminal_taken) {
+        g_terminal_taken = 0;
+        write_all(STDOUT_FILENO, g_emergency_reset);
+        tcsetattr(STDIN_FILENO, TCSANOW, &g_shell_modes);
+    }
+    struct sigaction default_action {};
+    default_action.sa_handler = SIG_DFL;
+    sigemptyset(&default_action.sa_mask);
+    sigaction(signal_number, &default_action, nullptr);
+    // Blocked until this handler returns, then delivered with the default action.
+    raise(signal_number);
+}
+
+sigset_t fatal_signal_set() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signal_number : kFatalSignals) sigaddset(&set, signal_number);
+    return set;
+}
+
+// Which fatal signals the program was started with ignored (nohup, for one):
+// those stay ignored. Must be asked before newterm, which puts its own
+// handlers on SIGINT and SIGTERM.
+std::array<bool, kFatalSignals.size()> ignored_fatal_signals() {
+    std::array<bool, kFatalSignals.size()> ignored{};
+    for (std::size_t i = 0; i < kFatalSignals.size(); ++i) {
+        struct sigaction current {};
+        sigaction(kFatalSignals[i], nullptr, &current);
+        ignored[i] = current.sa_handler == SIG_IGN;
+    }
+    return ignored;
+}
+
+void catch_fatal_signals(const std::array<bool, kFatalSignals.size()>& ignored) {
+    struct sigaction action {};
+    action.sa_handler = on_fatal_signal;
+    // While one is being handled the others wait, so the restore runs once.
+    action.sa_mask = fatal_signal_set();
+    for (std::size_t i = 0; i < kFatalSignals.size(); ++i) {
+        if (!ignored[i]) sigaction(kFatalSignals[i], &action, nullptr);
+    }
+}
+
+// The ordinary way back, safe to call any number of times.
+void restore_terminal() {
+    // A Ctrl-C in the middle of endwin must not start the emergency path
+    // halfway through this one; it is delivered (and ends the program) after.
+    const sigset_t fatal = fatal_signal_set();
+    sigset_t previous;
+    pthread_sigmask(SIG_BLOCK, &fatal, &previous);
+    if (g_terminal_taken) {
+        g_terminal_taken = 0;
+        curs_set(1);
+        endwin();  // flushes curses' output, so the title escape comes after it
+        write_all(STDOUT_FILENO, g_title_restore);
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// Terminal capabilities
+
+// A terminfo string with its padding delays ("$<5>") taken out, since it is
+// written straight to the terminal; "" when the terminal lacks it.
+std::string without_padding(const char* value) {
+    std::string text;
+    for (const char* p = value; *p != '\0'; ++p) {
+        if (p[0] == '$' && p[1] == '<') {
+            const char* end = p + 2;
+            while (*end != '\0' && *end != '>') ++end;
+            if (*end == '>') {
+                p = end;
+                continue;
+            }
+        }
+        text += *p;
+    }
+    return text;
+}
+
+const char* raw_capability(const char* name) {
+    const char* value = tigetstr(name);
+    const bool absent =
+        value == nullptr || value == reinterpret_cast<char*>(static_cast<std::intptr_t>(-1));
+    return absent ? nullptr : value;
+}
+
+std::string capability(const char* name) {
+    const char* value = raw_capability(name);
+    return value == nullptr ? std::string{} : without_padding(value);
+}
+
+std::string_view terminal_name() {
+    const char* name = std::getenv("TERM");
+    return name == nullptr ? std::string_view{} : std::string_view{name};
+}
+
+// Terminal families known to put an OSC title on the window and to keep a
+// stack of titles (xterm's push/pop), whether or not terminfo says so.
+bool xterm_like_terminal() {
+    static constexpr std::array<std::string_view, 12> kFamilies = {
+        "xterm", "tmux", "screen", "rxvt",    "alacritty", "foot",
+        "kitty", "vte",  "gnome",  "konsole", "wezterm",   "iterm"};
+    const std::string_view name = terminal_name();
+    return std::any_of(kFamilies.begin(), kFamilies.end(),
+                       [name](std::string_view family) { return name.starts_with(family); });
+}
+
+// How to put text in the window title; an empty `start` means the terminal
+// has no title to set, and then nothing is ever sent for one.
+struct TitleCodes {
+    std::string start;
+    std::string finish;
+    std::string save;
+    std::string restore;
+};
+
+TitleCodes detect_title_codes() {
+    const char* to_status_line = raw_capability("tsl");
+    const char* from_status_line = raw_capability("fsl");
+    const bool xterm_like = xterm_like_terminal();
+    TitleCodes codes;
+    if (to_status_line != nullptr && from_status_line != nullptr) {
+        codes.start = without_padding(tiparm(to_status_line, 0));
+        codes.finish = without_padding(from_status_line);
+    } else if (xterm_like) {
+        // Built rather than assigned from literals: GCC 12 at -O3 warns
+        // falsely (-Wrestrict) on std::string assignment from a literal.
+        codes.start = std::string{"\033]0;", 4};
+        codes.finish = std::string{"\007", 1};
+    }
+    if (xterm_like && !codes.start.empty()) {
+        codes.save = std::string{"\033[22;0t", 7};
+        codes.restore = std::string{"\033[23;0t", 7};
+    }
+    return codes;
+}
+
+// What the signal handler and restore_terminal write, worked out now that
+// the terminal's description is loaded.
+void prepare_restore_bytes(const TitleCodes& title) {
+    g_emergency_reset = {};
+    for (const char* name : {"sgr0", "cnorm", "rmkx", "rmcup"}) {
+        g_emergency_reset.append(capability(name));
+    }
+    g_emergency_reset.append(title.restore);
+    g_title_restore = {};
+    g_title_restore.append(title.restore);
+}
+
+// After Ctrl-Z and fg, curses turns the keypad's application mode back on
+// only when the next read starts, so the read that was waiting gets the first
+// key in the terminal's normal cursor mode. Knowing those sequences too keeps
+// that key an arrow instead of Esc, '[', 'A'. Sequences the terminal already
+// uses for something else are left alone.
+void accept_normal_mode_cursor_keys() {
+    struct Sequence {
+        const char* bytes;
+        int key;
+    };
+    static constexpr Sequence kSequences[] = {
+        {"\033[A", KEY_UP},   {"\033[B", KEY_DOWN}, {"\033[C", KEY_RIGHT}, {"\033[D", KEY_LEFT},
+        {"\033[H", KEY_HOME}, {"\033[F", KEY_END},  {"\033OH", KEY_HOME},  {"\033OF", KEY_END},
+    };
+    for (const Sequence& sequence : kSequences) {
+        if (key_defined(sequence.bytes) == 0) define_key(sequence.bytes, sequence.key);
+    }
+}
+
+void configure_curses() {
+    cbreak();  // keys one at a time, but Ctrl-C and Ctrl-Z still signal
+    noecho();
+    nonl();  // Enter arrives as CR, and curses may use LF to move down
+    keypad(stdscr, TRUE);
+    accept_normal_mode_cursor_keys();
+    intrflush(stdscr, FALSE);
+    // Arrow keys arrive in one burst; a lone Esc need not wait a second to be told apart.
+    set_escdelay(25);
+    curs_set(0);
+    if (has_colors()) start_color();
+}
+
+// ---------------------------------------------------------------------------
+// Keys
+
+std::string character_to_key(wint_t character) {
+    switch (character) {
+        case L'\0':
+            return {};  // would read as the start of an extended key
+        case L'\r':
+        case L'\n':
+            return kEnterKey;
+        case 8:
+        case 127:
+            return character_key(kBackspaceCharacter);
+        default:
+            break;
+    }
+    if (character < 0x80) return character_key(static_cast<char>(character));
+    // Letters like é or £ that the games' character set has come through as
+    // that byte; anything else could not be typed on the original console.
+    const int byte = unicode_to_cp437(static_cast<char32_t>(character));
+    return byte > 0 ? character_key(static_cast<char>(byte)) : std::string{};
+}
+
+std::string function_key_to_key(int code) {
+    switch (code) {
+        case KEY_ENTER:
+            return kEnterKey;
+        case KEY_BACKSPACE:
+            return character_key(kBackspaceCharacter);
+        case KEY_UP:
+#ifdef KEY_A2
+        case KEY_A2:
+#endif
+            return extended_key(kScanUp);
+        case KEY_DOWN:
+#ifdef KEY_C2
+        case KEY_C2:
+#endif
+            return extended_key(kScanDown);
+        case KEY_LEFT:
+#ifdef KEY_B1
+        case KEY_B1:
+#endif
+            return extended_key(kScanLeft);
+        case KEY_RIGHT:
+#ifdef KEY_B3
+        case KEY_B3:
+#endif
+            return extended_key(kScanRight);
+        case KEY_HOME:
+        case KEY_A1:
+            return extended_key(kScanHome);
+        case KEY_END:
+        case KEY_C1:
+            return extended_key(kScanEnd);
+        case KEY_PPAGE:
+        case KEY_A3:
+            return extended_key(kScanPageUp);
+        case KEY_NPAGE:
+        case KEY_C3:
+            return extended_key(kScanPageDown);
+        case KEY_IC:
+            return extended_key(kScanInsert);
+        case KEY_DC:
+            return extended_key(kScanDelete);
+        default:
+            break;
+    }
+    if (code >= KEY_F(1) && code <= KEY_F(10)) return extended_key(kScanF1 + code - KEY_F(1));
+    return {};  // mouse reports and keys the games have no use for
+}
+
+// ---------------------------------------------------------------------------
+// Glyphs
+
+// A stand-in from curses' line-drawing set for a glyph the locale cannot
+// show (a terminal not running UTF-8): boxes keep their shape, double lines
+// become single ones, and anything else becomes '?'.
+chtype substitute_glyph(char32_t glyph) {
+    struct Substitute {
+        std::u32string_view glyphs;
+        chtype symbol;
+    };
+    const Substitute substitutes[] = {
+        {U"─═", ACS_HLINE},      {U"│║", ACS_VLINE},      {U"┌╔╒╓", ACS_ULCORNER},
+        {U"┐╗╕╖", ACS_URCORNER}, {U"└╚╘╙", ACS_LLCORNER}, {U"┘╝╛╜", ACS_LRCORNER},
+        {U"├╠╞╟", ACS_LTEE},     {U"┤╣╡╢", ACS_RTEE},     {U"┬╦╤╥", ACS_TTEE},
+        {U"┴╩╧╨", ACS_BTEE},     {U"┼╬╪╫", ACS_PLUS},     {U"█▄▀▌▐■", ACS_BLOCK},
+        {U"░▒▓", ACS_CKBOARD},   {U"↑▲", ACS_UARROW},     {U"↓▼", ACS_DARROW},
+        {U"←◄", ACS_LARROW},     {U"→►", ACS_RARROW},     {U"·∙•", ACS_BULLET},
+        {U"°", ACS_DEGREE},      {U"±", ACS_PLMINUS},     {U"≤", ACS_LEQUAL},
+        {U"≥", ACS_GEQUAL},      {U"π", ACS_PI},          {U"£", ACS_STERLING},
+        {U"♦", ACS_DIAMOND},
+    };
+    for (const Substitute& substitute : substitutes) {
+        if (substitute.glyphs.find(glyph) != std::u32string_view::npos) return substitute.symbol;
+    }
+    return '?';
+}
+
+char32_t glyph_of(std::uint8_t byte) {
+    return byte == 0 ? U' ' : kCp437ToUnicode[byte];
+}
+
+// ---------------------------------------------------------------------------
+// Colours
+
+// The console numbers its colours blue-first, curses red-first.
+constexpr std::array<short, 8> kCursesColor = {COLOR_BLACK,  COLOR_BLUE, COLOR_GREEN,
+                                               COLOR_CYAN,   COLOR_RED,  COLOR_MAGENTA,
+                                               COLOR_YELLOW, COLOR_WHITE};
+
+// How one console attribute is drawn.
+struct Style {
+    attr_t attributes = A_NORMAL;
+    short pair = 0;
+};
+
+// Where the 80 x 25 screen sits in the real one.
+struct Layout {
+    int top = 0;
+    int left = 0;
+    bool too_small = false;  // then row 0 carries a notice instead of the game
+};
+
+constexpr std::string_view kTooSmallNotice =
+    " Please make this terminal at least 80 columns by 25 rows. ";
+
+class NcursesBackend final : public ConsoleBackend {
+public:
+    NcursesBackend(SCREEN* screen, TitleCodes title) : screen_(screen), title_(std::move(title)) {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char32_t glyph = glyph_of(static_cast<std::uint8_t>(byte));
+            // Width 1 means the locale can encode the glyph and it takes one cell.
+            const bool shows_itself = ::wcwidth(static_cast<wchar_t>(glyph)) == 1;
+            substitutes_[byte] = shows_itself ? 0 : substitute_glyph(glyph);
+        }
+        const int usable_pairs = std::min(COLOR_PAIRS - 1, 32767);
+        last_pair_ = has_colors() ? static_cast<short>(std::max(usable_pairs, 0)) : 0;
+        write_title_codes(title_.save);
+        layout_ = compute_layout();
+    }
+
+    ~NcursesBackend() override {
+        restore_terminal();
+        delscreen(screen_);
+    }
+
+    NcursesBackend(const NcursesBackend&) = delete;
+    NcursesBackend& operator=(const NcursesBackend&) = delete;
+
+    void present(const ScreenModel& screen) override {
+        const bool everything = !shown_.has_value() || repaint_all_;
+        if (everything) {
+            wclear(stdscr);  // also makes the next refresh clear the real screen
+            draw_notice();
+        }
+        draw_cells(screen, everything);
+        shown_ = screen;
+        repaint_all_ = false;
+        place_cursor(screen);
+        wnoutrefresh(stdscr);
+        doupdate();
+    }
+
+    std::string wait_key() override { return read_key(true); }
+    std::string poll_key() override { return read_key(false); }
+    void flush_keys() override { flushinp(); }
+
+    void sleep(int milliseconds) override {
+        if (milliseconds > 0) napms(milliseconds);
+    }
+
+    // No sound on this backend yet; cues are accepted and dropped so the
+    // games run the same either way.
+    void play_sound(std::string_view cue) override { (void)cue; }
+
+    void set_title(std::string_view title) override {
+        if (title_.start.empty()) return;
+        write_title_codes(title_.start + cp437_to_utf8(title) + title_.finish);
+    }
+
+private:
+    // Straight to the terminal. Curses empties its own output buffer at the
+    // end of every doupdate, so between updates this cannot split one of its
+    // sequences; a title does not move the cursor, so curses' idea of the
+    // screen stays right.
+    static void write_title_codes(const std::string& codes) {
+        if (codes.empty()) return;
+        std::fflush(stdout);
+        write_all(STDOUT_FILENO, codes.data(), codes.size());
+    }
+
+    static Layout compute_layout() {
+        Layout layout;
+        layout.top = std::max(0, (LINES - kScreenRows) / 2);
+        layout.left = std::max(0, (COLS - kScreenColumns) / 2);
+        layout.too_small = LINES < kScreenRows || COLS < kScreenColumns;
+        return layout;
+    }
+
+    bool visible(int y, int x) const {
+        if (y < 0 || y >= LINES || x < 0 || x >= COLS) return false;
+        return !(layout_.too_small && y == 0);
+    }
+
+    void draw_notice() {
+        if (!layout_.too_small) return;
+        const int length = std::min(COLS, static_cast<int>(kTooSmallNotice.size()));
+        wattr_set(stdscr, A_REVERSE, 0, nullptr);
+        mvwaddnstr(stdscr, 0, 0, kTooSmallNotice.data(), length);
+        wattr_set(stdscr, A_NORMAL, 0, nullptr);
+    }
+
+    void draw_cells(const ScreenModel& screen, bool everything) {
+        for (int row = 1; row <= kScreenRows; ++row) {
+            for (int column = 1; column <= kScreenColumns; ++column) {
+                const Cell& cell = screen.cell(row, column);
+                if (!everything && cell == shown_->cell(row, column)) continue;
+                const int y = layout_.top + row - 1;
+                const int x = layout_.left + column - 1;
+                if (visible(y, x)) draw_cell(y, x, cell);
+            }
+        }
+    }
+
+    void draw_cell(int y, int x, const Cell& cell) {
+        const Style style = style_of(cell.attribute);
+        if (const chtype substitute = substitutes_[cell.character]; substitute != 0) {
+            mvwaddch(stdscr, y, x, substitute | style.attributes | COLOR_PAIR(style.pair));
+            return;
+        }
+        const wchar_t text[2] = {static_cast<wchar_t>(glyph_of(cell.character)), L'\0'};
+        cchar_t styled;
+        setcchar(&styled, text, style.attributes, style.pair, nullptr);
+        // Curses reports an error for the bottom-right cell of the terminal
+        // (the cursor cannot move past it) but draws it all the same.
+        mvwadd_wch(stdscr, y, x, &styled);
+    }
+
+    void place_cursor(const ScreenModel& screen) {
+        const int y = layout_.top + screen.cursor_row() - 1;
+        const int x = layout_.left + screen.cursor_column() - 1;
+        const bool show = screen.cursor_visible() && visible(y, x);
+        if (visible(y, x)) wmove(stdscr, y, x);
+        if (show != cursor_shown_) {
+            curs_set(show ? 1 : 0);
+            cursor_shown_ = show;
+        }
+    }
+
+    // Curses has already taken on the new size when it reports KEY_RESIZE.
+    void fit_to_terminal() {
+        layout_ = compute_layout();
+        repaint_all_ = true;
+        if (!shown_) return;
+        const ScreenModel screen = *shown_;
+        present(screen);
+    }
+
+    std::string read_key(bool blocking) {
+        timeout(blocking ? -1 : 0);
+        int failures = 0;
+        for (;;) {
+            wint_t input = 0;
+            const int kind = get_wch(&input);
+            if (kind == ERR) {
+                if (!blocking) return {};
+                wait_after_read_failure(failures);
+                continue;
+            }
+            failures = 0;
+            if (kind == KEY_CODE_YES && input == KEY_RESIZE) {
+                fit_to_terminal();
+                continue;
+            }
+            std::string key = kind == KEY_CODE_YES ? function_key_to_key(static_cast<int>(input))
+                                                   : character_to_key(input);
+            if (!key.empty()) return key;
+        }
+    }
+
+    // A blocking read only fails when input has gone away (a terminal that
+    // closed without a hangup signal); a game waiting for a key would then
+    // spin forever, so after a short grace the program ends cleanly.
+    void wait_after_read_failure(int& failures) {
+        if (++failures < 100) {
+            napms(10);
+            return;
+        }
+        restore_terminal();
+        std::fputs("The terminal stopped sending keys.\n", stderr);
+        std::exit(EXIT_FAILURE);
+    }
+
+    Style style_of(std::uint8_t attribute) {
+        if (!styles_[attribute]) styles_[attribute] = make_style(attribute);
+        return *styles_[attribute];
+    }
+
+    Style make_style(std::uint8_t attribute) {
+        const int foreground = attribute_foreground(attribute);
+        const int background = attribute_background(attribute);
+        if (!has_colors()) {
+            return {background != 0 ? A_REVERSE : A_NORMAL, 0};
+        }
+        Style style;
+        short curses_foreground = kCursesColor[foreground & 7];
+        short curses_background = kCursesColor[background & 7];
+        if (COLORS >= 16) {
+            if (foreground >= 8) curses_foreground += 8;
+            if (background >= 8) curses_background += 8;
+        } else if (foreground >= 8) {
+            // Eight-colour terminals show bold text in the bright colour;
+            // a bright background has no such trick and stays dim.
+            style.attributes = A_BOLD;
+        }
+        style.pair = pair_for(curses_foreground, curses_background);
+        return style;
+    }
+
+    // Pairs are set up as colour combinations are first used. When the
+    // terminal has no pair left, the closest one already made is shared:
+    // the right background matters more than the right text colour.
+    short pair_for(short foreground, short background) {
+        short& pair = pairs_[foreground * 16 + background];
+        if (pair != 0) return pair;
+        if (next_pair_ <= last_pair_ && init_pair(next_pair_, foreground, background) == OK) {
+            pair = next_pair_++;
+            return pair;
+        }
+        return closest_pair(foreground, background);
+    }
+
+    short closest_pair(short foreground, short background) const {
+        short best = 0;
+        int best_distance = 4;
+        for (int index = 0; index < 256; ++index) {
+            if (pairs_[index] == 0) continue;
+            const int distance =
+                (index / 16 != foreground ? 1 : 0) + (index % 16 != background ? 2 : 0);
+            if (distance < best_distance) {
+                best = pairs_[index];
+                best_distance = distance;
+            }
+        }
+        return best;
+    }
+
+    SCREEN* screen_;
+    TitleCodes title_;
+    Layout layout_;
+    std::optional<ScreenModel> shown_;  // what the terminal shows now
+    bool repaint_all_ = false;
+    std::optional<bool> cursor_shown_;       // unknown until first set
+    std::array<chtype, 256> substitutes_{};  // 0 where the glyph shows itself
+    std::array<std::optional<Style>, 256> styles_{};
+    std::array<short, 256> pairs_{};  // by curses foreground * 16 + background; 0 = none yet
+    short next_pair_ = 1;
+    short last_pair_ = 0;
+};
+
+std::string unusable_terminal_reason() {
+    const std::string_view name = terminal_name();
+    if (name.empty()) return "the terminal type is not known: $TERM is not set";
+    return "cannot use the terminal type \"" + std::string(name) +
+           "\" named by $TERM: it is unknown or cannot place the cursor";
+}
+
+}  // namespace
+
+std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
+    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
+        problem = "standard input and output must be a terminal";
+        return nullptr;
+    }
+    if (g_terminal_taken) {
+        problem = "the terminal is already open";
+        return nullptr;
+    }
+    // Only the character set is taken from the user's locale: it decides
+    // whether the line-drawing glyphs can be sent as UTF-8. Numbers and the
+    // rest keep the "C" conventions the games are written for.
+    std::setlocale(LC_CTYPE, "");
+    tcgetattr(STDIN_FILENO, &g_shell_modes);
+    const auto ignored = ignored_fatal_signals();
+
+    // newterm rather than initscr: initscr ends the program on failure.
+    SCREEN* screen = newterm(nullptr, stdout, stdin);
+    if (screen == nullptr) {
+        problem = unusable_terminal_reason();
+        return nullptr;
+    }
+    set_term(screen);
+    // A description without cursor addressing ("dumb") loads, but the
+    // screen could only be printed line after line.
+    if (raw_capability("cup") == nullptr) {
+        delscreen(screen);
+        problem = unusable_terminal_reason();
+        return nullptr;
+    }
+    configure_curses();
+    const TitleCodes title = detect_title_codes();
+    prepare_restore_bytes(title);
+    g_terminal_taken = 1;
+    catch_fatal_signals(ignored);
+    return std::make_unique<NcursesBackend>(screen, title);
+}
+
+}  // namespace blockslide
