@@ -16,12 +16,14 @@ int play_in_terminal(const PuzzleSet& puzzles) {
         std::fprintf(stderr, "blockslide: %s\n", problem.c_str());
         return 1;
     }
-    int exit_code = 0;
-    {
+    try {
         ConsoleSession session(*terminal);
-        exit_code = run_game(puzzles);
+        return run_game(puzzles);
+    } catch (const TerminalLost&) {
+        terminal.reset();
+        std::fprintf(stderr, "blockslide: the terminal stopped sending keys\n");
+        return 1;
     }
-    return exit_code;
 }
 
 }  // namespace blockslide

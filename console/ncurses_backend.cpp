@@ -6,15 +6,11 @@
 #define NCURSES_WIDECHAR 1
 #endif
 #include <curses.h>
-#include <pthread.h>
-#include <signal.h>
-#include <termios.h>
 #include <unistd.h>
 #include <wchar.h>
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <clocale>
 #include <cstdint>
 #include <cstdio>
@@ -26,117 +22,14 @@
 #include <utility>
 
 #include "console/cp437.h"
+#include "console/curses_keys.h"
 #include "console/keys.h"
 #include "console/terminal.h"
+#include "console/terminal_guard.h"
 
 namespace blockslide {
 
 namespace {
-
-// ---------------------------------------------------------------------------
-// Giving the terminal back
-//
-// A signal can arrive at any moment, so everything its handler needs is
-// prepared while the terminal is opened, in plain buffers: the handler may
-// only use async-signal-safe calls (write, tcsetattr, raise), never curses.
-
-constexpr std::array<int, 4> kFatalSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-
-// Bytes written to the terminal with no allocation, so a signal handler can.
-struct FixedBytes {
-    std::array<char, 512> bytes{};
-    std::size_t length = 0;
-
-    void append(std::string_view text) {
-        const std::size_t room = bytes.size() - length;
-        const std::size_t count = std::min(text.size(), room);
-        std::copy_n(text.data(), count, bytes.data() + length);
-        length += count;
-    }
-};
-
-// Set while curses owns the terminal; whoever clears it restores the terminal.
-volatile sig_atomic_t g_terminal_taken = 0;
-FixedBytes g_emergency_reset;  // attributes off, cursor on, keypad off, main screen, title back
-FixedBytes g_title_restore;    // just the title part, for the ordinary path after endwin
-termios g_shell_modes{};
-
-void write_all(int fd, const char* data, std::size_t length) {
-    while (length > 0) {
-        const ssize_t written = ::write(fd, data, length);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return;  // nothing more can be done for a terminal that is gone
-        data += written;
-        length -= static_cast<std::size_t>(written);
-    }
-}
-
-void write_all(int fd, const FixedBytes& output) {
-    write_all(fd, output.bytes.data(), output.length);
-}
-
-// The handler runs once: whichever of the fatal signals comes first puts the
-// terminal back as the shell expects it, then the signal is raised again with
-// its default action so the process ends exactly as it would have.
-void on_fatal_signal(int signal_number) {
-    if (g_terminal_taken) {
-        g_terminal_taken = 0;
-        write_all(STDOUT_FILENO, g_emergency_reset);
-        tcsetattr(STDIN_FILENO, TCSANOW, &g_shell_modes);
-    }
-    struct sigaction default_action {};
-    default_action.sa_handler = SIG_DFL;
-    sigemptyset(&default_action.sa_mask);
-    sigaction(signal_number, &default_action, nullptr);
-    // Blocked until this handler returns, then delivered with the default action.
-    raise(signal_number);
-}
-
-sigset_t fatal_signal_set() {
-    sigset_t set;
-    sigemptyset(&set);
-    for (int signal_number : kFatalSignals) sigaddset(&set, signal_number);
-    return set;
-}
-
-// Which fatal signals the program was started with ignored (nohup, for one):
-// those stay ignored. Must be asked before newterm, which puts its own
-// handlers on SIGINT and SIGTERM.
-std::array<bool, kFatalSignals.size()> ignored_fatal_signals() {
-    std::array<bool, kFatalSignals.size()> ignored{};
-    for (std::size_t i = 0; i < kFatalSignals.size(); ++i) {
-        struct sigaction current {};
-        sigaction(kFatalSignals[i], nullptr, &current);
-        ignored[i] = current.sa_handler == SIG_IGN;
-    }
-    return ignored;
-}
-
-void catch_fatal_signals(const std::array<bool, kFatalSignals.size()>& ignored) {
-    struct sigaction action {};
-    action.sa_handler = on_fatal_signal;
-    // While one is being handled the others wait, so the restore runs once.
-    action.sa_mask = fatal_signal_set();
-    for (std::size_t i = 0; i < kFatalSignals.size(); ++i) {
-        if (!ignored[i]) sigaction(kFatalSignals[i], &action, nullptr);
-    }
-}
-
-// The ordinary way back, safe to call any number of times.
-void restore_terminal() {
-    // A Ctrl-C in the middle of endwin must not start the emergency path
-    // halfway through this one; it is delivered (and ends the program) after.
-    const sigset_t fatal = fatal_signal_set();
-    sigset_t previous;
-    pthread_sigmask(SIG_BLOCK, &fatal, &previous);
-    if (g_terminal_taken) {
-        g_terminal_taken = 0;
-        curs_set(1);
-        endwin();  // flushes curses' output, so the title escape comes after it
-        write_all(STDOUT_FILENO, g_title_restore);
-    }
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-}
 
 // ---------------------------------------------------------------------------
 // Terminal capabilities
@@ -217,35 +110,12 @@ TitleCodes detect_title_codes() {
     return codes;
 }
 
-// What the signal handler and restore_terminal write, worked out now that
+// What undoes the terminal set-up after a fatal signal, worked out now that
 // the terminal's description is loaded.
-void prepare_restore_bytes(const TitleCodes& title) {
-    g_emergency_reset = {};
-    for (const char* name : {"sgr0", "cnorm", "rmkx", "rmcup"}) {
-        g_emergency_reset.append(capability(name));
-    }
-    g_emergency_reset.append(title.restore);
-    g_title_restore = {};
-    g_title_restore.append(title.restore);
-}
-
-// After Ctrl-Z and fg, curses turns the keypad's application mode back on
-// only when the next read starts, so the read that was waiting gets the first
-// key in the terminal's normal cursor mode. Knowing those sequences too keeps
-// that key an arrow instead of Esc, '[', 'A'. Sequences the terminal already
-// uses for something else are left alone.
-void accept_normal_mode_cursor_keys() {
-    struct Sequence {
-        const char* bytes;
-        int key;
-    };
-    static constexpr Sequence kSequences[] = {
-        {"\033[A", KEY_UP},   {"\033[B", KEY_DOWN}, {"\033[C", KEY_RIGHT}, {"\033[D", KEY_LEFT},
-        {"\033[H", KEY_HOME}, {"\033[F", KEY_END},  {"\033OH", KEY_HOME},  {"\033OF", KEY_END},
-    };
-    for (const Sequence& sequence : kSequences) {
-        if (key_defined(sequence.bytes) == 0) define_key(sequence.bytes, sequence.key);
-    }
+std::string emergency_reset(const TitleCodes& title) {
+    std::string reset;
+    for (const char* name : {"sgr0", "cnorm", "rmkx", "rmcup"}) reset += capability(name);
+    return reset + title.restore;
 }
 
 void configure_curses() {
@@ -259,78 +129,6 @@ void configure_curses() {
     set_escdelay(25);
     curs_set(0);
     if (has_colors()) start_color();
-}
-
-// ---------------------------------------------------------------------------
-// Keys
-
-std::string character_to_key(wint_t character) {
-    switch (character) {
-        case L'\0':
-            return {};  // would read as the start of an extended key
-        case L'\r':
-        case L'\n':
-            return kEnterKey;
-        case 8:
-        case 127:
-            return character_key(kBackspaceCharacter);
-        default:
-            break;
-    }
-    if (character < 0x80) return character_key(static_cast<char>(character));
-    // Letters like é or £ that the games' character set has come through as
-    // that byte; anything else could not be typed on the original console.
-    const int byte = unicode_to_cp437(static_cast<char32_t>(character));
-    return byte > 0 ? character_key(static_cast<char>(byte)) : std::string{};
-}
-
-std::string function_key_to_key(int code) {
-    switch (code) {
-        case KEY_ENTER:
-            return kEnterKey;
-        case KEY_BACKSPACE:
-            return character_key(kBackspaceCharacter);
-        case KEY_UP:
-#ifdef KEY_A2
-        case KEY_A2:
-#endif
-            return extended_key(kScanUp);
-        case KEY_DOWN:
-#ifdef KEY_C2
-        case KEY_C2:
-#endif
-            return extended_key(kScanDown);
-        case KEY_LEFT:
-#ifdef KEY_B1
-        case KEY_B1:
-#endif
-            return extended_key(kScanLeft);
-        case KEY_RIGHT:
-#ifdef KEY_B3
-        case KEY_B3:
-#endif
-            return extended_key(kScanRight);
-        case KEY_HOME:
-        case KEY_A1:
-            return extended_key(kScanHome);
-        case KEY_END:
-        case KEY_C1:
-            return extended_key(kScanEnd);
-        case KEY_PPAGE:
-        case KEY_A3:
-            return extended_key(kScanPageUp);
-        case KEY_NPAGE:
-        case KEY_C3:
-            return extended_key(kScanPageDown);
-        case KEY_IC:
-            return extended_key(kScanInsert);
-        case KEY_DC:
-            return extended_key(kScanDelete);
-        default:
-            break;
-    }
-    if (code >= KEY_F(1) && code <= KEY_F(10)) return extended_key(kScanF1 + code - KEY_F(1));
-    return {};  // mouse reports and keys the games have no use for
 }
 
 // ---------------------------------------------------------------------------
@@ -405,7 +203,7 @@ public:
     }
 
     ~NcursesBackend() override {
-        restore_terminal();
+        terminal_guard::restore();
         delscreen(screen_);
     }
 
@@ -451,7 +249,7 @@ private:
     static void write_title_codes(const std::string& codes) {
         if (codes.empty()) return;
         std::fflush(stdout);
-        write_all(STDOUT_FILENO, codes.data(), codes.size());
+        terminal_guard::write_to_terminal(codes);
     }
 
     static Layout compute_layout() {
@@ -537,8 +335,7 @@ private:
                 fit_to_terminal();
                 continue;
             }
-            std::string key = kind == KEY_CODE_YES ? function_key_to_key(static_cast<int>(input))
-                                                   : character_to_key(input);
+            std::string key = key_from_curses(kind, input);
             if (!key.empty()) return key;
         }
     }
@@ -551,9 +348,7 @@ private:
             napms(10);
             return;
         }
-        restore_terminal();
-        std::fputs("The terminal stopped sending keys.\n", stderr);
-        std::exit(EXIT_FAILURE);
+        throw TerminalLost{};
     }
 
     Style style_of(std::uint8_t attribute) {
@@ -637,7 +432,7 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
         problem = "standard input and output must be a terminal";
         return nullptr;
     }
-    if (g_terminal_taken) {
+    if (terminal_guard::armed()) {
         problem = "the terminal is already open";
         return nullptr;
     }
@@ -645,8 +440,7 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
     // whether the line-drawing glyphs can be sent as UTF-8. Numbers and the
     // rest keep the "C" conventions the games are written for.
     std::setlocale(LC_CTYPE, "");
-    tcgetattr(STDIN_FILENO, &g_shell_modes);
-    const auto ignored = ignored_fatal_signals();
+    terminal_guard::remember_shell_state();
 
     // newterm rather than initscr: initscr ends the program on failure.
     SCREEN* screen = newterm(nullptr, stdout, stdin);
@@ -664,9 +458,7 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
     }
     configure_curses();
     const TitleCodes title = detect_title_codes();
-    prepare_restore_bytes(title);
-    g_terminal_taken = 1;
-    catch_fatal_signals(ignored);
+    terminal_guard::arm(emergency_reset(title), title.restore);
     return std::make_unique<NcursesBackend>(screen, title);
 }
 

@@ -15,4 +15,8 @@ namespace blockslide {
 // restored once if the program is killed by a signal.
 std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem);
 
+// Thrown by a key read when the terminal has gone away for good (closed
+// without a hangup signal): waiting on would spin forever.
+struct TerminalLost {};
+
 }  // namespace blockslide

@@ -1,0 +1,22 @@
+// Giving the terminal back on every way out: the ordinary one, and a fatal
+// signal (Ctrl-C, kill, hangup) at any moment.
+#pragma once
+
+#include <string_view>
+
+namespace blockslide::terminal_guard {
+
+// Before curses starts: keeps the shell's terminal modes and notes which
+// fatal signals the program was started with ignored (they stay ignored).
+void remember_shell_state();
+// Once curses owns the terminal: `reset` undoes everything curses and the
+// game set up, `title_restore` gives the window title back. Catches the
+// fatal signals, whose handler runs once.
+void arm(std::string_view reset, std::string_view title_restore);
+bool armed();
+// The ordinary way back, safe to call any number of times.
+void restore();
+// Bytes straight to the terminal, past curses.
+void write_to_terminal(std::string_view bytes);
+
+}  // namespace blockslide::terminal_guard
