@@ -453,6 +453,7 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
     // screen could only be printed line after line.
     if (raw_capability("cup") == nullptr) {
         delscreen(screen);
+        terminal_guard::restore_shell_modes();  // newterm already changed them
         problem = unusable_terminal_reason();
         return nullptr;
     }

@@ -9,6 +9,9 @@ namespace blockslide::terminal_guard {
 // Before curses starts: keeps the shell's terminal modes and notes which
 // fatal signals the program was started with ignored (they stay ignored).
 void remember_shell_state();
+// Puts back the modes kept by remember_shell_state, for a terminal that
+// curses touched but could not use.
+void restore_shell_modes();
 // Once curses owns the terminal: `reset` undoes everything curses and the
 // game set up, `title_restore` gives the window title back. Catches the
 // fatal signals, whose handler runs once.
