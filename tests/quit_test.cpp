@@ -1,112 +1,68 @@
-// The quit question in whole games: Q and Esc at the direction prompt ask it,
+// Leaving the game: Q and Esc at the direction prompt ask the quit question,
 // N (either case) goes on where play stood, every other answer ends the
-// program with exit code 0.
+// program with exit code 0, and Esc while choosing a block ends it at once.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <ostream>
 #include <string>
 
 #include "console/keys.h"
-#include "puzzles/puzzle_sets.h"
-#include "tests/scripted_game.h"
+#include "tests/game_facts.h"
+#include "tests/screen_checks.h"
+#include "tests/shadowed_game.h"
 
-namespace blockslide {
+namespace blockslide::testing {
 namespace {
 
-using testing::ScriptedGame;
-
-constexpr int kBlack = 0;
-constexpr int kMagenta = 5;
-constexpr int kLightCyan = 11;
-constexpr int kWhite = 15;
-
-constexpr int attribute_of(int foreground, int background) {
-    return foreground + 16 * background;
-}
-
-constexpr int kStatusRow = 24;
-constexpr int kStatusBlankColumn = 13;
-constexpr int kStatusBlankWidth = 50;
-constexpr int kCounterColumn = 69;
-
-constexpr std::string_view kQuestion = " Do you wish to quit the game? (Y/n) ";
-constexpr int kQuestionColumn = 22;  // 40 - 37 / 2
-constexpr int kQuestionLength = 37;
-
-// Places of block 2 and block 3 of blockslide-a (top row, left column).
-constexpr int kBlock2Row = 7;
-constexpr int kBlock2StartColumn = 57;
-constexpr int kBlock2MovedColumn = 46;
-constexpr int kBlock3Row = 12;
-constexpr int kBlock3Column = 57;
-
-// The body colour at a block's top-left cell: which block stands there.
-int body_at(const ScriptedGame& game, int row, int column) {
-    return game.background(row, column);
-}
-constexpr int kBlock2Body = 3;
-constexpr int kBlock3Body = 2;
-
-std::string move_counter(const ScriptedGame& game) {
-    std::string text = game.text(kStatusRow, kCounterColumn, 80 - kCounterColumn + 1);
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
-
-void expect_status_line_blank(const ScriptedGame& game) {
-    EXPECT_EQ(game.text(kStatusRow, kStatusBlankColumn, kStatusBlankWidth),
-              std::string(kStatusBlankWidth, ' '));
-    EXPECT_TRUE(game.span_has_attribute(kStatusRow, kStatusBlankColumn, kStatusBlankWidth, 0));
-}
-
 void expect_question_shown(const ScriptedGame& game) {
-    EXPECT_EQ(game.text(kStatusRow, kQuestionColumn, kQuestionLength), kQuestion);
-    EXPECT_TRUE(game.span_has_attribute(kStatusRow, kQuestionColumn, kQuestionLength,
-                                        attribute_of(kMagenta, kWhite)));
-    EXPECT_NE(game.attribute(kStatusRow, kQuestionColumn - 1), attribute_of(kMagenta, kWhite));
-    EXPECT_NE(game.attribute(kStatusRow, kQuestionColumn + kQuestionLength),
-              attribute_of(kMagenta, kWhite));
-    EXPECT_TRUE(game.screen().cursor_visible());
-    EXPECT_EQ(game.screen().cursor_row(), kStatusRow);
-    EXPECT_EQ(game.screen().cursor_column(), kQuestionColumn + kQuestionLength);
+    const ScreenModel& screen = game.screen();
+    EXPECT_TRUE(shows(screen, kQuitQuestion));
+    EXPECT_NE(game.attribute(kStatusRow, kQuitQuestion.column - 1), kQuitQuestion.attribute);
+    EXPECT_NE(game.attribute(kStatusRow, kQuitQuestion.column + kQuitQuestion.length()),
+              kQuitQuestion.attribute);
+    // The cursor blinks on the cell after the question.
+    EXPECT_TRUE(screen.cursor_visible());
+    EXPECT_EQ(screen.cursor_row(), kStatusRow);
+    EXPECT_EQ(screen.cursor_column(), kQuitQuestion.column + kQuitQuestion.length());
+}
+
+void expect_question_removed(const ScriptedGame& game) {
+    EXPECT_TRUE(status_line_blank(game.screen()));
+    EXPECT_FALSE(game.screen().cursor_visible());
 }
 
 TEST(QuitQuestion, QAsksInMagentaOnWhiteWithTheCursorShownAndADing) {
-    ScriptedGame game(farnswog_puzzles());
-    game.run();
-    ASSERT_FALSE(game.screen().cursor_visible());  // hidden while the board is shown
-
-    ScriptedGame asking(farnswog_puzzles());
-    asking.type("2Q");
-    EXPECT_EQ(asking.run(), std::nullopt);  // waiting for the answer
-    expect_question_shown(asking);
-    EXPECT_EQ(asking.sound_log(), "ding2");
-    EXPECT_EQ(move_counter(asking), "Moves: 1");
+    ShadowedGame game(farnswog());
+    game.play("2L");
+    game.game().type("Q");
+    EXPECT_EQ(game.run(), std::nullopt);  // waiting for the answer
+    expect_question_shown(game.game());
+    EXPECT_EQ(game.game().sound_log(), "ding2");
+    EXPECT_EQ(game.board_differences(), "");
+    EXPECT_EQ(move_counter(game.game().screen()), counter_after(1));
 }
 
 class AnswerNo : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(AnswerNo, BlanksTheQuestionAndPlayGoesOnWithTheNextCommand) {
-    ScriptedGame game(farnswog_puzzles());
-    game.type("2q");
-    game.type(GetParam());
+    ShadowedGame game(farnswog());
+    game.play("2L");
+    game.game().type("q" + GetParam());
     EXPECT_EQ(game.run(), std::nullopt);
-    expect_status_line_blank(game);
-    EXPECT_FALSE(game.screen().cursor_visible());
-    EXPECT_EQ(move_counter(game), "Moves: 1");
-    EXPECT_EQ(game.attribute(kStatusRow, kCounterColumn), attribute_of(kLightCyan, kBlack));
-    EXPECT_EQ(body_at(game, kBlock2Row, kBlock2MovedColumn), kBlock2Body);
+    expect_question_removed(game.game());
+    EXPECT_EQ(move_counter(game.game().screen()), counter_after(1));
+    EXPECT_EQ(game.game().attribute(kStatusRow, kMoveCounterColumn), kMoveCounterAttribute);
+    EXPECT_EQ(game.board_differences(), "");
 
     // The next key is an ordinary command: B takes block 2 back.
-    ScriptedGame going_on(farnswog_puzzles());
-    going_on.type("2q");
-    going_on.type(GetParam());
-    going_on.type("B");
+    ShadowedGame going_on(farnswog());
+    going_on.play("2L");
+    going_on.game().type("q" + GetParam());
+    going_on.play("B");
     EXPECT_EQ(going_on.run(), std::nullopt);
-    EXPECT_EQ(body_at(going_on, kBlock2Row, kBlock2StartColumn), kBlock2Body);
-    EXPECT_EQ(move_counter(going_on), "Moves: 2");
-    EXPECT_EQ(going_on.sound_log(), "ding2");
+    EXPECT_EQ(going_on.board_differences(), "");
+    EXPECT_EQ(move_counter(going_on.game().screen()), counter_after(2));
+    EXPECT_EQ(going_on.game().sound_log(), "ding2");
 }
 
 INSTANTIATE_TEST_SUITE_P(EitherCase, AnswerNo, ::testing::Values("n", "N"),
@@ -116,28 +72,29 @@ INSTANTIATE_TEST_SUITE_P(EitherCase, AnswerNo, ::testing::Values("n", "N"),
 
 TEST(QuitQuestion, EscAtTheDirectionPromptAsksAndNAbandonsTheChosenBlock) {
     // After 2 left, block 3 can go up or left, so "3" asks for an arrow.
-    ScriptedGame asking(farnswog_puzzles());
-    asking.type("23");
-    asking.type_key(kEscapeKey);
+    ShadowedGame asking(farnswog());
+    asking.play("2L");
+    asking.game().type("3");
+    asking.game().type_key(kEscapeKey);
     EXPECT_EQ(asking.run(), std::nullopt);
-    expect_question_shown(asking);
-    EXPECT_EQ(asking.sound_log(), "ding2");
+    expect_question_shown(asking.game());
+    EXPECT_EQ(asking.game().sound_log(), "ding2");
+    EXPECT_EQ(asking.board_differences(), "");
 
-    ScriptedGame game(farnswog_puzzles());
-    game.type("23");
-    game.type_key(kEscapeKey);
-    game.type("n");
+    ShadowedGame game(farnswog());
+    game.play("2L");
+    game.game().type("3");
+    game.game().type_key(kEscapeKey);
+    game.game().type("n");
     // The block choice is gone: an arrow now is no direction, only a beep.
-    game.type_key(kUpKey);
+    game.game().type_key(kUpKey);
     // The next command runs without the question coming back.
-    game.type("b");
+    game.play("b");
     EXPECT_EQ(game.run(), std::nullopt);
-    EXPECT_EQ(game.sound_log(), "ding2 beep2");
-    expect_status_line_blank(game);
-    EXPECT_FALSE(game.screen().cursor_visible());
-    EXPECT_EQ(body_at(game, kBlock3Row, kBlock3Column), kBlock3Body);
-    EXPECT_EQ(body_at(game, kBlock2Row, kBlock2StartColumn), kBlock2Body);
-    EXPECT_EQ(move_counter(game), "Moves: 2");
+    EXPECT_EQ(game.game().sound_log(), "ding2 beep2");
+    expect_question_removed(game.game());
+    EXPECT_EQ(game.board_differences(), "");
+    EXPECT_EQ(move_counter(game.game().screen()), counter_after(2));
 }
 
 struct QuitAnswer {
@@ -152,7 +109,7 @@ void PrintTo(const QuitAnswer& answer, std::ostream* out) {
 class AnswerOtherThanNo : public ::testing::TestWithParam<QuitAnswer> {};
 
 TEST_P(AnswerOtherThanNo, EndsTheProgramWithExitCodeZero) {
-    ScriptedGame game(farnswog_puzzles());
+    ScriptedGame game(farnswog().puzzle_set());
     game.type("2Q");
     game.type_key(GetParam().key);
     game.type("b");  // never read
@@ -174,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(DefaultIsYes, AnswerOtherThanNo,
                          });
 
 TEST(QuitQuestion, AnsweredYesAfterEscAtTheDirectionPromptEndsTheProgram) {
-    ScriptedGame game(farnswog_puzzles());
+    ScriptedGame game(farnswog().puzzle_set());
     game.type("23");
     game.type_key(kEscapeKey);
     game.type_key(kEnterKey);
@@ -182,18 +139,41 @@ TEST(QuitQuestion, AnsweredYesAfterEscAtTheDirectionPromptEndsTheProgram) {
 }
 
 TEST(QuitQuestion, AsksTheSameInBlockslideB) {
-    ScriptedGame game(traxolumbine_puzzles());
+    ScriptedGame game(traxolumbine().puzzle_set());
     game.type("q");
     EXPECT_EQ(game.run(), std::nullopt);
     expect_question_shown(game);
     EXPECT_EQ(game.sound_log(), "ding2");
 
-    ScriptedGame answered(traxolumbine_puzzles());
+    ScriptedGame answered(traxolumbine().puzzle_set());
     answered.type("qN");
     EXPECT_EQ(answered.run(), std::nullopt);
-    expect_status_line_blank(answered);
-    EXPECT_FALSE(answered.screen().cursor_visible());
+    expect_question_removed(answered);
+}
+
+// ---------------------------------------------------------------------------
+// Esc while choosing a block ends the game at once.
+
+TEST(EscapeAtTheFirstPrompt, EndsWithExitCodeZeroAndNoQuestion) {
+    for (const ProgramFacts* program : {&farnswog(), &traxolumbine()}) {
+        ScriptedGame game(program->puzzle_set());
+        game.type_key(kEscapeKey);
+        game.type("y");  // would answer a question, if one were asked
+        EXPECT_EQ(game.run(), 0);
+        EXPECT_EQ(game.sound_log(), "");
+        EXPECT_EQ(game.console().keys_left(), 1u);
+        EXPECT_TRUE(shows(game.screen(), kFirstPrompt));
+    }
+}
+
+TEST(EscapeAtTheFirstPrompt, EndsTheGameAfterMovesToo) {
+    ScriptedGame game(farnswog().puzzle_set());
+    game.type("2");
+    game.type_key(kEscapeKey);
+    EXPECT_EQ(game.run(), 0);
+    EXPECT_EQ(game.sound_log(), "");
+    EXPECT_TRUE(status_line_blank(game.screen()));
 }
 
 }  // namespace
-}  // namespace blockslide
+}  // namespace blockslide::testing

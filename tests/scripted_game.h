@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/scripted_backend.h"
 #include "engine/puzzle_set.h"
@@ -18,6 +19,9 @@ public:
     ScriptedBackend& console() { return backend_; }
     void type(std::string_view characters) { backend_.type(characters); }
     void type_key(const std::string& key) { backend_.type_key(key); }
+    void type_keys(const std::vector<std::string>& keys) {
+        for (const std::string& key : keys) backend_.type_key(key);
+    }
 
     // Plays from program start until the program ends (its exit code) or the
     // script runs out of keys (nullopt: the game is still waiting).
