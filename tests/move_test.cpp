@@ -3,6 +3,8 @@
 // the strip a block leaves and the move counter.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -198,6 +200,8 @@ struct StripCase {
     std::string_view move;
 };
 
+void PrintTo(const StripCase& strip, std::ostream* out) { *out << strip.name; }
+
 class VacatedStrip : public ::testing::TestWithParam<StripCase> {};
 
 TEST_P(VacatedStrip, IsBlankedBlackAndNothingElseChanges) {
@@ -231,6 +235,8 @@ struct CounterCase {
     std::string_view row_24;  // columns 69 to 80
     int blanks_on_row_25;
 };
+
+void PrintTo(const CounterCase& counter, std::ostream* out) { *out << counter.moves << " moves"; }
 
 class MoveCounter : public ::testing::TestWithParam<CounterCase> {};
 
