@@ -15,6 +15,9 @@ namespace {
 constexpr std::string_view kDirectionPrompt = "Specify direction (arrow)";
 constexpr int kPromptColor = 7;
 constexpr int kGrayBarColor = 7;
+constexpr int kStuckFlashInk = 1;  // blue on yellow: this block cannot move
+constexpr int kStuckFlashBody = 14;
+constexpr int kWrongWayFlashBody = 15;  // its own ink on white: not that way
 
 bool is_free(int row, int column) {
     return attribute_background(console_cell_attribute(row, column)) == 0;
@@ -72,6 +75,25 @@ void read_key(GameState& game) {
     game.command.clear();
 }
 
+enum class Choice { kRefused, kMoved, kTwoWays };
+
+// A block key was typed: a block that cannot move is refused with a yellow
+// flash, one with a single way moves at once, one with two ways waits for
+// an arrow.
+Choice choose_block(GameState& game, int number) {
+    find_legal_directions(game, number);
+    if (game.legal_directions == 0) {
+        play_sound("beep2");
+        flash_block(game, number, kStuckFlashInk, kStuckFlashBody, 1);
+        return Choice::kRefused;
+    }
+    if (is_single_direction(game.legal_directions)) {
+        execute_move(game, number, game.legal_directions);
+        return Choice::kMoved;
+    }
+    return Choice::kTwoWays;
+}
+
 enum class Turn { kDone, kFirstPrompt };
 
 // The direction prompt for block `number`, which has two legal directions.
@@ -88,24 +110,21 @@ Turn choose_direction(GameState& game, int number) {
             game.command = game.last_key;
             return Turn::kDone;
         }
-        if (int other = block_for_key(game, game.last_key); other != 0) {
-            number = other;
-            find_legal_directions(game, number);
-            if (game.legal_directions == 0) {
-                play_sound("beep2");
-                flash_block(game, number, 1, 14, 1);
-                return Turn::kFirstPrompt;
+        if (const int other = block_for_key(game, game.last_key); other != 0) {
+            switch (choose_block(game, other)) {
+                case Choice::kRefused:
+                    return Turn::kFirstPrompt;
+                case Choice::kMoved:
+                    return Turn::kDone;
+                case Choice::kTwoWays:
+                    number = other;
+                    continue;
             }
-            if (is_single_direction(game.legal_directions)) {
-                execute_move(game, number, game.legal_directions);
-                return Turn::kDone;
-            }
-            continue;
         }
         game.chosen_direction = direction_of_arrow(game.last_key);
         if ((game.chosen_direction & game.legal_directions) == 0) {
             play_sound("beep2");
-            flash_block(game, number, 0, 15, 1);
+            flash_block(game, number, 0, kWrongWayFlashBody, 1);
             continue;
         }
         execute_move(game, number, game.chosen_direction);
@@ -146,17 +165,14 @@ void select_and_move(GameState& game) {
             play_sound("beep2");
             continue;
         }
-        find_legal_directions(game, number);
-        if (game.legal_directions == 0) {
-            play_sound("beep2");
-            flash_block(game, number, 1, 14, 1);
-            continue;
+        switch (choose_block(game, number)) {
+            case Choice::kRefused:
+                continue;
+            case Choice::kMoved:
+                return;
+            case Choice::kTwoWays:
+                if (choose_direction(game, number) == Turn::kDone) return;
         }
-        if (is_single_direction(game.legal_directions)) {
-            execute_move(game, number, game.legal_directions);
-            return;
-        }
-        if (choose_direction(game, number) == Turn::kDone) return;
     }
 }
 
