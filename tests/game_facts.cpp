@@ -3,7 +3,6 @@
 #include "puzzles/puzzle_sets.h"
 
 namespace blockslide::testing {
-
 namespace {
 
 constexpr std::string_view kFarnswogSolution =
@@ -44,11 +43,9 @@ ProgramFacts make_farnswog() {
                    {22, 10, kBlue, 7, 13}},
         .face_block = 10,
         .face_digit = "0",
-        .zombie_mouth_left = "[",
-        .zombie_mouth_right = "]",
+        .zombie_mouth = "[]",
         .command_words = {"Back", "Last", "Redo", "Face", "Auto", "Help", "Quit"},
         .puzzle_number_caption = "",
-        .start_free_cells = {{3, 1}, {3, 2}},
         .start_moves = {"2L", "3L", "9R"},
         .puzzles = {{
             .name = "Farnswog",
@@ -82,11 +79,9 @@ ProgramFacts make_traxolumbine() {
                    {22, 10, kBlue, 2, 13}},
         .face_block = 9,
         .face_digit = "9",
-        .zombie_mouth_left = "{",
-        .zombie_mouth_right = "}",
+        .zombie_mouth = "{}",
         .command_words = {"Game", "Back", "Last", "Redo", "Face", "Auto", "Help", "Quit"},
         .puzzle_number_caption = "GAME #",
-        .start_free_cells = {{2, 2}, {2, 3}},
         .start_moves = {"2D", "4R", "5L"},
         .puzzles =
             {{

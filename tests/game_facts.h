@@ -1,13 +1,12 @@
-// What the two games are meant to show and do, as their tables give it:
-// colours, where things stand on the 80 x 25 screen, the status-line texts,
-// the timings, the block tables, goals and stored solutions. Tests take
-// every expected value from here, so each fact is written down once. Nothing
-// here is read from the program under test; `puzzle_set` only names the
-// program a table describes.
+// What the two games are meant to show and do, transcribed once from their
+// tables; tests take every expected value from here, never from the program.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,9 +15,6 @@ struct PuzzleSet;
 }
 
 namespace blockslide::testing {
-
-// ---------------------------------------------------------------------------
-// Console colours and the attribute byte.
 
 inline constexpr int kBlack = 0;
 inline constexpr int kBlue = 1;
@@ -38,9 +34,7 @@ constexpr int attribute_of(int foreground, int background) {
     return foreground | background << 4;
 }
 
-// ---------------------------------------------------------------------------
-// The board: 5 x 4 cells of 11 columns by 5 rows, inside a gray box.
-
+// The board: 5 x 4 cells of 11 columns by 5 rows inside a gray box.
 inline constexpr int kCellWidth = 11;
 inline constexpr int kCellHeight = 5;
 inline constexpr int kGridColumns = 5;
@@ -49,50 +43,32 @@ inline constexpr int kBoardTop = 2;
 inline constexpr int kBoardLeft = 13;
 inline constexpr int kBoardBottom = 21;
 inline constexpr int kBoardRight = 67;
-
-constexpr int cell_top_row(int grid_row) {
-    return kBoardTop + kCellHeight * grid_row;
-}
-constexpr int cell_left_column(int grid_column) {
-    return kBoardLeft + kCellWidth * grid_column;
-}
-
 inline constexpr int kBoxTop = 1;
 inline constexpr int kBoxBottom = 22;
 inline constexpr int kBoxLeft = 11;
 inline constexpr int kBoxRight = 69;
 
-inline constexpr int kBlockInk = kWhite;  // every block's outline
-inline constexpr int kLabelInk = kWhite;
-
-// The face: dark gray with a yellow digit when drawn while no move is
-// recorded, yellow with a white digit once one is.
+inline constexpr int kBlockInk = kWhite;  // outlines and labels
+// The face: dark gray with a yellow digit while no move is recorded, yellow
+// with a white digit once one is.
 inline constexpr int kFreshFaceInk = kDarkGray;
 inline constexpr int kFreshDigitInk = kYellow;
 inline constexpr int kPlayedFaceInk = kYellow;
 inline constexpr int kPlayedDigitInk = kWhite;
 
-// Left of the box.
 inline constexpr int kPuzzleNumberRow = 6;
 inline constexpr int kPuzzleNumberColumn = 2;
 inline constexpr int kCommandBarRow = 8;
 inline constexpr int kCommandBarColumn = 4;
-
-// The target bar: ten rows of column 69 beside the goal place.
 inline constexpr int kTargetBarColumn = 69;
 inline constexpr int kTargetBarRows = 10;
 
-// ---------------------------------------------------------------------------
-// The status line, row 24.
-
 inline constexpr int kStatusRow = 24;
-// The blanking of the status line: 50 black blanks from column 13.
-inline constexpr int kStatusBlankColumn = 13;
+inline constexpr int kStatusBlankColumn = 13;  // 50 black blanks from here
 inline constexpr int kStatusBlankWidth = 50;
 inline constexpr int kMoveCounterColumn = 69;
 inline constexpr int kMoveCounterAttribute = attribute_of(kLightCyan, kBlack);
 
-// A text shown on the status line: where it starts and in what colours.
 struct StatusText {
     std::string_view text;
     int column;
@@ -111,9 +87,6 @@ inline constexpr StatusText kAutoPlayCaption{"Auto-Play in Progress <any key to 
                                              attribute_of(kLightRed, kBlack)};
 inline constexpr StatusText kAnyKey{"<any key>", 36, attribute_of(kLightRed, kBlack)};
 
-// ---------------------------------------------------------------------------
-// Directions and timing.
-
 inline constexpr int kUp = 1;
 inline constexpr int kRight = 2;
 inline constexpr int kDown = 4;
@@ -122,19 +95,16 @@ inline constexpr int kLeft = 8;
 inline constexpr std::int64_t kFlashMs = 200;
 inline constexpr std::int64_t kFirstReplayPauseMs = 500;
 inline constexpr std::int64_t kReplayPauseMs = 750;
-inline constexpr std::int64_t kClosingFlashesMs = 5 * kFlashMs;  // three flashes, 200 ms apart
+inline constexpr int kHistoryCapacity = 1000;
 
 // When the k-th move of an auto-play started at time 0 is made.
 constexpr std::int64_t replay_move_time(int k) {
     return kFirstReplayPauseMs + (k - 1) * kReplayPauseMs;
 }
-// When a complete auto-play of `moves` moves starts waiting for its last key.
+// When a complete auto-play of `moves` moves has flashed three times and waits.
 constexpr std::int64_t replay_end_time(int moves) {
-    return replay_move_time(moves) + kReplayPauseMs + kClosingFlashesMs;
+    return replay_move_time(moves) + kReplayPauseMs + 5 * kFlashMs;
 }
-
-// ---------------------------------------------------------------------------
-// The two programs' block tables, goals and stored solutions.
 
 // A block's size, body colour and place, in screen rows and columns.
 struct BlockPlace {
@@ -148,11 +118,7 @@ struct BlockPlace {
 struct GridCell {
     int column;
     int row;
-    friend bool operator==(const GridCell&, const GridCell&) = default;
 };
-inline void PrintTo(const GridCell& cell, std::ostream* out) {
-    *out << "c" << cell.column << " r" << cell.row;
-}
 
 struct PuzzleFacts {
     std::string_view name;
@@ -174,11 +140,9 @@ struct ProgramFacts {
     std::vector<BlockPlace> blocks;  // start places, block 1 first
     int face_block;
     std::string_view face_digit;
-    std::string_view zombie_mouth_left;
-    std::string_view zombie_mouth_right;
+    std::string_view zombie_mouth;  // left and right
     std::vector<std::string_view> command_words;
-    std::string_view puzzle_number_caption;  // empty when the frame shows none
-    std::vector<GridCell> start_free_cells;
+    std::string_view puzzle_number_caption;     // empty when the frame shows none
     std::vector<std::string_view> start_moves;  // the only legal moves at the start
     std::vector<PuzzleFacts> puzzles;
 
@@ -189,14 +153,14 @@ struct ProgramFacts {
 const ProgramFacts& farnswog();      // blockslide-a
 const ProgramFacts& traxolumbine();  // blockslide-b
 
-// Every puzzle of both programs, each with its program.
 struct PuzzleOfProgram {
     const ProgramFacts* program;
     const PuzzleFacts* puzzle;
+    friend void PrintTo(const PuzzleOfProgram& p, std::ostream* out) { *out << p.puzzle->name; }
 };
 std::vector<PuzzleOfProgram> every_puzzle();
-inline void PrintTo(const PuzzleOfProgram& puzzle, std::ostream* out) {
-    *out << puzzle.puzzle->name;
+inline std::string puzzle_name(const ::testing::TestParamInfo<PuzzleOfProgram>& info) {
+    return std::string(info.param.puzzle->name);
 }
 
 }  // namespace blockslide::testing

@@ -3,177 +3,82 @@
 // program with exit code 0, and Esc while choosing a block ends it at once.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
-#include "console/keys.h"
 #include "tests/game_facts.h"
-#include "tests/screen_checks.h"
-#include "tests/shadowed_game.h"
+#include "tests/shadow_board.h"
 
 namespace blockslide::testing {
 namespace {
 
-void expect_question_shown(const ScriptedGame& game) {
-    const ScreenModel& screen = game.screen();
-    EXPECT_TRUE(shows(screen, kQuitQuestion));
-    EXPECT_NE(game.attribute(kStatusRow, kQuitQuestion.column - 1), kQuitQuestion.attribute);
-    EXPECT_NE(game.attribute(kStatusRow, kQuitQuestion.column + kQuitQuestion.length()),
-              kQuitQuestion.attribute);
-    // The cursor blinks on the cell after the question.
-    EXPECT_TRUE(screen.cursor_visible());
-    EXPECT_EQ(screen.cursor_row(), kStatusRow);
-    EXPECT_EQ(screen.cursor_column(), kQuitQuestion.column + kQuitQuestion.length());
-}
-
-void expect_question_removed(const ScriptedGame& game) {
-    EXPECT_TRUE(status_line_blank(game.screen()));
-    EXPECT_FALSE(game.screen().cursor_visible());
-}
-
-TEST(QuitQuestion, QAsksInMagentaOnWhiteWithTheCursorShownAndADing) {
-    ShadowedGame game(farnswog());
-    game.play("2L");
-    game.game().type("Q");
-    EXPECT_EQ(game.run(), std::nullopt);  // waiting for the answer
-    expect_question_shown(game.game());
-    EXPECT_EQ(game.game().sound_log(), "ding2");
-    EXPECT_EQ(game.board_differences(), "");
-    EXPECT_EQ(move_counter(game.game().screen()), counter_after(1));
-}
-
-class AnswerNo : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(AnswerNo, BlanksTheQuestionAndPlayGoesOnWithTheNextCommand) {
-    ShadowedGame game(farnswog());
-    game.play("2L");
-    game.game().type("q" + GetParam());
-    EXPECT_EQ(game.run(), std::nullopt);
-    expect_question_removed(game.game());
-    EXPECT_EQ(move_counter(game.game().screen()), counter_after(1));
-    EXPECT_EQ(game.game().attribute(kStatusRow, kMoveCounterColumn), kMoveCounterAttribute);
-    EXPECT_EQ(game.board_differences(), "");
-
-    // The next key is an ordinary command: B takes block 2 back.
-    ShadowedGame going_on(farnswog());
-    going_on.play("2L");
-    going_on.game().type("q" + GetParam());
-    going_on.play("B");
-    EXPECT_EQ(going_on.run(), std::nullopt);
-    EXPECT_EQ(going_on.board_differences(), "");
-    EXPECT_EQ(move_counter(going_on.game().screen()), counter_after(2));
-    EXPECT_EQ(going_on.game().sound_log(), "ding2");
-}
-
-INSTANTIATE_TEST_SUITE_P(EitherCase, AnswerNo, ::testing::Values("n", "N"),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             return info.param == "n" ? "LowerN" : "UpperN";
-                         });
-
-TEST(QuitQuestion, EscAtTheDirectionPromptAsksAndNAbandonsTheChosenBlock) {
-    // After 2 left, block 3 can go up or left, so "3" asks for an arrow.
-    ShadowedGame asking(farnswog());
-    asking.play("2L");
-    asking.game().type("3");
-    asking.game().type_key(kEscapeKey);
-    EXPECT_EQ(asking.run(), std::nullopt);
-    expect_question_shown(asking.game());
-    EXPECT_EQ(asking.game().sound_log(), "ding2");
-    EXPECT_EQ(asking.board_differences(), "");
-
-    ShadowedGame game(farnswog());
-    game.play("2L");
-    game.game().type("3");
-    game.game().type_key(kEscapeKey);
-    game.game().type("n");
-    // The block choice is gone: an arrow now is no direction, only a beep.
-    game.game().type_key(kUpKey);
-    // The next command runs without the question coming back.
-    game.play("b");
-    EXPECT_EQ(game.run(), std::nullopt);
-    EXPECT_EQ(game.game().sound_log(), "ding2 beep2");
-    expect_question_removed(game.game());
-    EXPECT_EQ(game.board_differences(), "");
-    EXPECT_EQ(move_counter(game.game().screen()), counter_after(2));
-}
-
-struct QuitAnswer {
+struct QuitCase {
     std::string name;
-    std::string key;
+    const ProgramFacts* program;
+    std::string steps;
+    std::optional<int> exit_code;
+    std::string sounds;
+    const StatusText* status;  // alone on the status line
+    friend void PrintTo(const QuitCase& c, std::ostream* out) { *out << c.name; }
 };
 
-void PrintTo(const QuitAnswer& answer, std::ostream* out) {
-    *out << answer.name;
+std::vector<QuitCase> quit_cases() {
+    const ProgramFacts* a = &farnswog();
+    const ProgramFacts* b = &traxolumbine();
+    constexpr std::nullopt_t kWaits = std::nullopt;
+    std::vector<QuitCase> cases = {
+        {"QAsks", a, "2L Q", kWaits, "ding2", &kQuitQuestion},
+        {"QAsksInB", b, "q", kWaits, "ding2", &kQuitQuestion},
+        {"LowerNGoesOn", a, "2L q n", kWaits, "ding2", kBlankStatus},
+        {"UpperNGoesOn", a, "2L q N", kWaits, "ding2", kBlankStatus},
+        {"NGoesOnInB", b, "q N", kWaits, "ding2", kBlankStatus},
+        {"NextCommandAfterNIsCarriedOut", a, "2L q N B", kWaits, "ding2", kBlankStatus},
+        // After 2 left, block 3 can go up or left, so "3" asks for an arrow.
+        {"EscAtTheDirectionPromptAsks", a, "2L 3 <Esc>", kWaits, "ding2", &kQuitQuestion},
+        // The block choice is gone (an arrow only beeps) and the question
+        // does not come back with the next command.
+        {"NAfterEscAbandonsTheBlock", a, "2L 3 <Esc> n <Up> b", kWaits, "ding2 beep2",
+         kBlankStatus},
+        {"YesAfterEscAtTheDirectionPrompt", a, "2L 3 <Esc> <Enter>", 0, "ding2", &kQuitQuestion},
+        {"EscAtTheFirstPromptEndsAtOnce", a, "<Esc>", 0, "", &kFirstPrompt},
+        {"EscAtTheFirstPromptEndsAtOnceInB", b, "<Esc>", 0, "", &kFirstPrompt},
+        {"EscAfterAMoveEndsAtOnce", a, "2L <Esc>", 0, "", kBlankStatus},
+    };
+    const std::vector<std::pair<std::string, std::string>> yes_answers = {
+        {"Enter", "<Enter>"},    {"Space", "<Space>"},   {"Esc", "<Esc>"},
+        {"UpperY", "Y"},         {"LowerY", "y"},        {"Digit", "2"},
+        {"DownArrow", "<Down>"}, {"LeftArrow", "<Left>"}};
+    for (const auto& [name, key] : yes_answers) {
+        cases.push_back({"Answer" + name + "Quits", a, "2L Q " + key, 0, "ding2", &kQuitQuestion});
+    }
+    return cases;
 }
 
-class AnswerOtherThanNo : public ::testing::TestWithParam<QuitAnswer> {};
+class Quit : public ::testing::TestWithParam<QuitCase> {};
 
-TEST_P(AnswerOtherThanNo, EndsTheProgramWithExitCodeZero) {
-    ScriptedGame game(farnswog().puzzle_set());
-    game.type("2Q");
-    game.type_key(GetParam().key);
-    game.type("b");  // never read
-    EXPECT_EQ(game.run(), 0);
-    EXPECT_EQ(game.console().keys_left(), 1u);
-    // The screen keeps the question and the cursor.
-    expect_question_shown(game);
-    EXPECT_EQ(game.sound_log(), "ding2");
-}
-
-INSTANTIATE_TEST_SUITE_P(DefaultIsYes, AnswerOtherThanNo,
-                         ::testing::Values(QuitAnswer{"Enter", kEnterKey}, QuitAnswer{"Space", " "},
-                                           QuitAnswer{"Esc", kEscapeKey}, QuitAnswer{"UpperY", "Y"},
-                                           QuitAnswer{"LowerY", "y"}, QuitAnswer{"Digit", "2"},
-                                           QuitAnswer{"DownArrow", kDownKey},
-                                           QuitAnswer{"LeftArrow", kLeftKey}),
-                         [](const ::testing::TestParamInfo<QuitAnswer>& info) {
-                             return info.param.name;
-                         });
-
-TEST(QuitQuestion, AnsweredYesAfterEscAtTheDirectionPromptEndsTheProgram) {
-    ScriptedGame game(farnswog().puzzle_set());
-    game.type("23");
-    game.type_key(kEscapeKey);
-    game.type_key(kEnterKey);
-    EXPECT_EQ(game.run(), 0);
-}
-
-TEST(QuitQuestion, AsksTheSameInBlockslideB) {
-    ScriptedGame game(traxolumbine().puzzle_set());
-    game.type("q");
-    EXPECT_EQ(game.run(), std::nullopt);
-    expect_question_shown(game);
-    EXPECT_EQ(game.sound_log(), "ding2");
-
-    ScriptedGame answered(traxolumbine().puzzle_set());
-    answered.type("qN");
-    EXPECT_EQ(answered.run(), std::nullopt);
-    expect_question_removed(answered);
-}
-
-// ---------------------------------------------------------------------------
-// Esc while choosing a block ends the game at once.
-
-TEST(EscapeAtTheFirstPrompt, EndsWithExitCodeZeroAndNoQuestion) {
-    for (const ProgramFacts* program : {&farnswog(), &traxolumbine()}) {
-        ScriptedGame game(program->puzzle_set());
-        game.type_key(kEscapeKey);
-        game.type("y");  // would answer a question, if one were asked
-        EXPECT_EQ(game.run(), 0);
-        EXPECT_EQ(game.sound_log(), "");
-        EXPECT_EQ(game.console().keys_left(), 1u);
-        EXPECT_TRUE(shows(game.screen(), kFirstPrompt));
+TEST_P(Quit, AsksAndEndsOrGoesOnAsAnswered) {
+    const QuitCase& quit = GetParam();
+    ShadowedGame game(*quit.program, quit.steps);
+    if (quit.exit_code) game.type("b");  // never read
+    EXPECT_EQ(game.run(), quit.exit_code);
+    EXPECT_EQ(game.console().keys_left(), quit.exit_code ? 1u : 0u);
+    EXPECT_TRUE(game.matches(quit.sounds));
+    EXPECT_EQ(status_line_differences(game.screen(), quit.status), "");
+    // The cursor shows only with the question, on the cell after it.
+    EXPECT_EQ(game.screen().cursor_visible(), quit.status == &kQuitQuestion);
+    if (quit.status == &kQuitQuestion) {
+        EXPECT_EQ(game.screen().cursor_row(), kStatusRow);
+        EXPECT_EQ(game.screen().cursor_column(), kQuitQuestion.column + kQuitQuestion.length());
+    }
+    if (game.board.move_count() > 0) {
+        EXPECT_EQ(game.attribute(kStatusRow, kMoveCounterColumn), kMoveCounterAttribute);
     }
 }
 
-TEST(EscapeAtTheFirstPrompt, EndsTheGameAfterMovesToo) {
-    ScriptedGame game(farnswog().puzzle_set());
-    game.type("2");
-    game.type_key(kEscapeKey);
-    EXPECT_EQ(game.run(), 0);
-    EXPECT_EQ(game.sound_log(), "");
-    EXPECT_TRUE(status_line_blank(game.screen()));
-}
+INSTANTIATE_TEST_SUITE_P(Each, Quit, ::testing::ValuesIn(quit_cases()),
+                         [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace blockslide::testing
