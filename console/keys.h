@@ -10,7 +10,6 @@ namespace blockslide {
 inline constexpr char kEscapeCharacter = 27;
 inline constexpr char kEnterCharacter = 13;
 inline constexpr char kBackspaceCharacter = 8;
-inline constexpr char kTabCharacter = 9;
 
 inline constexpr int kScanUp = 72;
 inline constexpr int kScanRight = 77;

@@ -48,7 +48,6 @@ void ScreenModel::put_character(std::uint8_t character) {
         scroll_pending_ = false;
     }
     cell_at(cursor_row_, cursor_column_) = Cell{character, current_attribute()};
-    ++revision_;
     if (cursor_column_ < kScreenColumns) {
         ++cursor_column_;
     } else if (cursor_row_ < kScreenRows) {
@@ -73,7 +72,6 @@ void ScreenModel::newline() {
 void ScreenModel::scroll_up() {
     std::copy(cells_.begin() + kScreenColumns, cells_.end(), cells_.begin());
     std::fill(cells_.end() - kScreenColumns, cells_.end(), Cell{' ', current_attribute()});
-    ++revision_;
 }
 
 void ScreenModel::clear() {
@@ -81,7 +79,6 @@ void ScreenModel::clear() {
     cursor_row_ = 1;
     cursor_column_ = 1;
     scroll_pending_ = false;
-    ++revision_;
 }
 
 }  // namespace blockslide

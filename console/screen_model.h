@@ -46,8 +46,6 @@ public:
     int cursor_column() const { return cursor_column_; }
     bool cursor_visible() const { return cursor_visible_; }
     std::uint8_t current_attribute() const { return make_attribute(foreground_, background_); }
-    // Counts every change to the cells, so a backend can skip an unchanged screen.
-    std::uint64_t revision() const { return revision_; }
 
 private:
     void put_character(std::uint8_t character);
@@ -63,7 +61,6 @@ private:
     // waits for the next character or newline, and a locate cancels it.
     bool scroll_pending_ = false;
     bool cursor_visible_ = true;
-    std::uint64_t revision_ = 0;
 };
 
 }  // namespace blockslide

@@ -88,7 +88,9 @@ void remember_shell_state() {
     }
 }
 
-void restore_shell_modes() { tcsetattr(STDIN_FILENO, TCSANOW, &g_shell_modes); }
+void restore_shell_modes() {
+    tcsetattr(STDIN_FILENO, TCSANOW, &g_shell_modes);
+}
 
 void arm(std::string_view reset, std::string_view title_restore) {
     g_reset.assign(reset);

@@ -21,10 +21,6 @@ constexpr int kFreshDigitColor = 14;
 constexpr int kPlayedFaceColor = 14;
 constexpr int kPlayedDigitColor = 15;
 
-void print_repeated(std::string_view piece, int times) {
-    for (int i = 0; i < times; ++i) console_print(piece);
-}
-
 void draw_outline(const Block& block) {
     const int inner = block.width - 2;
     console_locate(block.top_row, block.left_column);

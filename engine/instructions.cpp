@@ -13,10 +13,6 @@ constexpr int kBoxInk = 2;
 constexpr int kBoxPaper = 15;
 constexpr int kTextInk = 0;
 
-void print_repeated(std::string_view piece, int times) {
-    for (int i = 0; i < times; ++i) console_print(piece);
-}
-
 }  // namespace
 
 void draw_double_box(const GameState& game) {

@@ -28,7 +28,7 @@ constexpr std::string_view kFirstPrompt = "Select your first move";
 void draw_box_edge(int row, std::string_view left, std::string_view right) {
     console_locate(row, kBoxLeftColumn);
     console_print(left);
-    for (int i = 0; i < kBoxInnerWidth; ++i) console_print("─"_cp437);
+    print_repeated("─"_cp437, kBoxInnerWidth);
     console_print(right);
 }
 
@@ -85,6 +85,10 @@ void draw_screen_frame(const GameState& game) {
     console_set_color(kPromptColor, 0);
     console_locate(kStatusLine, centred_column(kFirstPrompt));
     console_print(kFirstPrompt);
+}
+
+void print_repeated(std::string_view piece, int times) {
+    for (int i = 0; i < times; ++i) console_print(piece);
 }
 
 void blank_status_line() {

@@ -1,4 +1,5 @@
-// Row 24 carries every prompt and message, centred by one rule.
+// Row 24 carries every prompt and message, centred by one rule; and the
+// small printing helpers the screens share.
 #pragma once
 
 #include <string_view>
@@ -15,6 +16,9 @@ inline std::string_view blanks(int count) {
         "                                                                                ";
     return kRun.substr(0, static_cast<std::size_t>(count));
 }
+
+// Prints the same piece (a line glyph) several times in a row.
+void print_repeated(std::string_view piece, int times);
 
 // The first column of a centred text: 40 - length / 2.
 inline int centred_column(std::string_view text) {
