@@ -4,6 +4,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/sound.h"
 #include "console/terminal.h"
 #include "engine/main_loop.h"
 
@@ -17,7 +18,8 @@ int play_in_terminal(const PuzzleSet& puzzles) {
         return 1;
     }
     try {
-        ConsoleSession session(*terminal);
+        SilentSound silence;
+        ConsoleSession session(*terminal, silence);
         return run_game(puzzles);
     } catch (const TerminalLost&) {
         terminal.reset();

@@ -22,7 +22,7 @@ void BM_AutoPlayReplay(benchmark::State& state) {
         // stops on them: one closes "<any key>", Esc leaves the new puzzle.
         backend.type_at(kAfterReplayMs, " ");
         backend.type("\x1b");
-        ConsoleSession session(backend);
+        ConsoleSession session(backend, backend);
         benchmark::DoNotOptimize(run_game(farnswog_puzzles()));
     }
 }
@@ -31,7 +31,7 @@ BENCHMARK(BM_AutoPlayReplay);
 // One player move: the legality test from screen colours and the move itself.
 void BM_FindAndExecuteMove(benchmark::State& state) {
     ScriptedBackend backend;
-    ConsoleSession session(backend);
+    ConsoleSession session(backend, backend);
     GameState game(farnswog_puzzles());
     start_new_game(game);
     int direction = kLeft;

@@ -1,5 +1,5 @@
 // What a platform supplies behind the console operations: showing the screen
-// model, reading keys, waiting and sound. Every rule of the screen itself is
+// model, reading keys and waiting. Every rule of the screen itself is
 // in ScreenModel; a backend only presents it.
 #pragma once
 
@@ -22,8 +22,6 @@ public:
     virtual std::string poll_key() = 0;
     virtual void flush_keys() = 0;
     virtual void sleep(int milliseconds) = 0;
-    // Starts a cue and returns at once; a later cue cuts off an earlier one.
-    virtual void play_sound(std::string_view cue) = 0;
     virtual void set_title(std::string_view title) = 0;
 };
 

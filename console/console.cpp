@@ -8,6 +8,7 @@ namespace {
 
 ScreenModel g_screen;
 ConsoleBackend* g_backend = nullptr;
+SoundPlayer* g_sound = nullptr;
 
 ConsoleBackend& backend() {
     assert(g_backend != nullptr && "console operation with no backend attached");
@@ -22,14 +23,16 @@ ConsoleBackend& presented_backend() {
 
 }  // namespace
 
-ConsoleSession::ConsoleSession(ConsoleBackend& attached) {
+ConsoleSession::ConsoleSession(ConsoleBackend& attached, SoundPlayer& sound) {
     g_screen = ScreenModel{};
     g_backend = &attached;
+    g_sound = &sound;
 }
 
 ConsoleSession::~ConsoleSession() {
     g_backend->present(g_screen);
     g_backend = nullptr;
+    g_sound = nullptr;
 }
 
 const ScreenModel& console_screen() {
@@ -81,7 +84,8 @@ void console_sleep(int milliseconds) {
     presented_backend().sleep(milliseconds);
 }
 void play_sound(std::string_view cue) {
-    backend().play_sound(cue);
+    assert(g_sound != nullptr && "sound cue with no console attached");
+    g_sound->play(cue);
 }
 
 }  // namespace blockslide

@@ -7,14 +7,16 @@
 
 #include "console/backend.h"
 #include "console/screen_model.h"
+#include "console/sound.h"
 
 namespace blockslide {
 
-// Attaches a backend and starts a fresh screen model (blank, 7 on 0, cursor
-// at 1,1). While attached, every operation below goes through it.
+// Attaches a backend and a sound player and starts a fresh screen model
+// (blank, 7 on 0, cursor at 1,1). While attached, every operation below goes
+// through them.
 class ConsoleSession {
 public:
-    explicit ConsoleSession(ConsoleBackend& backend);
+    ConsoleSession(ConsoleBackend& backend, SoundPlayer& sound);
     ~ConsoleSession();  // presents the final screen, then detaches
     ConsoleSession(const ConsoleSession&) = delete;
     ConsoleSession& operator=(const ConsoleSession&) = delete;

@@ -234,7 +234,6 @@ public:
 
     // No sound on this backend yet; cues are accepted and dropped so the
     // games run the same either way.
-    void play_sound(std::string_view cue) override { (void)cue; }
 
     void set_title(std::string_view title) override {
         if (title_.start.empty()) return;

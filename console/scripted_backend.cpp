@@ -44,7 +44,7 @@ void ScriptedBackend::sleep(int milliseconds) {
     now_ms_ += std::max(milliseconds, 0);
 }
 
-void ScriptedBackend::play_sound(std::string_view cue) {
+void ScriptedBackend::play(std::string_view cue) {
     sounds_.push_back(PlayedSound{now_ms_, std::string(cue)});
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console/backend.h"
+#include "console/sound.h"
 
 namespace blockslide {
 
@@ -17,7 +18,7 @@ namespace blockslide {
 // running, and the test looks at the screen as it stands.
 struct ScriptExhausted {};
 
-class ScriptedBackend : public ConsoleBackend {
+class ScriptedBackend : public ConsoleBackend, public SoundPlayer {
 public:
     struct PlayedSound {
         std::int64_t at_ms;
@@ -48,7 +49,7 @@ public:
     std::string poll_key() override;
     void flush_keys() override;
     void sleep(int milliseconds) override;
-    void play_sound(std::string_view cue) override;
+    void play(std::string_view cue) override;
     void set_title(std::string_view title) override;
 
 private:

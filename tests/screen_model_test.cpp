@@ -160,7 +160,7 @@ TEST(ScreenModel, LocateIgnoresEachOutOfRangeCoordinateOnItsOwn) {
 class ConsoleTest : public ::testing::Test {
 protected:
     ScriptedBackend backend_;
-    ConsoleSession session_{backend_};
+    ConsoleSession session_{backend_, backend_};
 };
 
 TEST_F(ConsoleTest, OperationsActOnTheSessionScreenAndReadAttributesBack) {
@@ -189,7 +189,7 @@ TEST(ConsoleSession, StartsBlankInLightGrayOnBlackAndShowsTheLastScreenWhenItEnd
     ScriptedBackend first_backend;
     first_backend.record_frames(true);
     {
-        ConsoleSession first(first_backend);
+        ConsoleSession first(first_backend, first_backend);
         console_set_color(kYellow, kRed);
         console_locate(12, 12);
         console_print("bye");
@@ -198,7 +198,7 @@ TEST(ConsoleSession, StartsBlankInLightGrayOnBlackAndShowsTheLastScreenWhenItEnd
     EXPECT_EQ(text_at(first_backend.frames()[0].screen, 12, 12, 3), "bye");
 
     ScriptedBackend second_backend;
-    ConsoleSession second(second_backend);
+    ConsoleSession second(second_backend, second_backend);
     for (int row = 1; row <= kLastRow; ++row)
         EXPECT_TRUE(row_is_blank(console_screen(), row, kLightGrayOnBlack));
     expect_cursor_at(console_screen(), 1, 1);

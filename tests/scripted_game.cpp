@@ -14,7 +14,7 @@ std::string text_at(const ScreenModel& screen, int row, int column, int length) 
 }
 
 std::optional<int> ScriptedGame::run() {
-    ConsoleSession session(backend_);
+    ConsoleSession session(backend_, backend_);
     std::optional<int> exit_code;
     try {
         exit_code = run_game(puzzles_);

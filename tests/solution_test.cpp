@@ -31,7 +31,7 @@ struct Replay {
 Replay replay(const ProgramFacts& program, int game_number, ShadowBoard& board,
               const PuzzleFacts& goal, std::string_view listing) {
     ScriptedBackend backend;
-    ConsoleSession session(backend);
+    ConsoleSession session(backend, backend);
     GameState game(program.puzzle_set());
     game.game_number = game_number;
     start_new_game(game);
