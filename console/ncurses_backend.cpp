@@ -9,21 +9,21 @@
 #include <langinfo.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 #include <wchar.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <cstring>
-#include <cwchar>
-
-#include <algorithm>
-#include <array>
 #include <clocale>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <cwchar>
 #include <memory>
 #include <optional>
 #include <string>
@@ -254,7 +254,7 @@ public:
     std::string poll_key() override { return next_key(0); }
 
     void flush_keys() override {
-        read_input(0);
+        tcflush(STDIN_FILENO, TCIFLUSH);
         decoder_.clear();
     }
 
