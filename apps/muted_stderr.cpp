@@ -1,9 +1,17 @@
 #include "apps/muted_stderr.h"
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace blockslide {
+
+#ifdef _WIN32
+// PlaySound prints nothing, so there is nothing to keep off the screen there.
+MutedStderr::MutedStderr() = default;
+MutedStderr::~MutedStderr() = default;
+#else
 
 MutedStderr::MutedStderr() {
     if (!isatty(STDERR_FILENO)) return;
@@ -19,5 +27,7 @@ MutedStderr::~MutedStderr() {
     dup2(saved_, STDERR_FILENO);
     close(saved_);
 }
+
+#endif
 
 }  // namespace blockslide
