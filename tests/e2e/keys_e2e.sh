@@ -9,7 +9,7 @@ QUESTION=' Do you wish to quit the game? (Y/n) '
 DIRECTION='Specify direction (arrow)'
 
 # slowly BYTE...: each written on its own, about 40 ms apart, as over a slow link.
-slowly() { for byte in "$@"; do keys -l "$byte" && sleep 0.03; done; }
+slowly() { for byte in "$@"; do keys -l "$byte" && sleep 0.02; done; }
 
 play
 wait_at 24 29 "$SELECT" "the first prompt"
