@@ -7,6 +7,9 @@
 #include "console/sound.h"
 #include "console/terminal.h"
 #include "engine/main_loop.h"
+#ifdef _WIN32
+#include "sound/sound_device.h"
+#endif
 
 namespace blockslide {
 
@@ -18,8 +21,12 @@ int play_in_terminal(const PuzzleSet& puzzles) {
         return 1;
     }
     try {
-        SilentSound silence;
-        ConsoleSession session(*terminal, silence);
+#ifdef _WIN32
+        std::unique_ptr<SoundPlayer> sound = open_sound_device();
+#else
+        std::unique_ptr<SoundPlayer> sound = std::make_unique<SilentSound>();
+#endif
+        ConsoleSession session(*terminal, *sound);
         return run_game(puzzles);
     } catch (const TerminalLost&) {
         terminal.reset();
