@@ -39,4 +39,6 @@ ok "block 2 moves left"
 
 keys Escape
 ended 0
-ok "Esc ends the program with status 0"
+cursor_shown() { [ "$(tmx display-message -p '#{cursor_flag}')" = 1 ]; }
+within "the cursor should be shown again" cursor_shown
+ok "Esc ends the program with status 0 and gives the cursor back"
