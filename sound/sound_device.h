@@ -1,4 +1,4 @@
-// The platform's sound device, for the games' cues.
+// The sound device of the platform the program runs on.
 #pragma once
 
 #include <memory>
@@ -7,6 +7,9 @@
 
 namespace blockslide {
 
+// A player of the program's own clips that starts at once and never waits: a
+// platform without a usable device gives a player that stays silent (or rings
+// the terminal bell for refusals where it can).
 std::unique_ptr<SoundPlayer> open_sound_device();
 
 }  // namespace blockslide
