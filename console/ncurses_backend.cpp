@@ -142,7 +142,13 @@ void configure_curses() {
     typeahead(-1);
     intrflush(stdscr, FALSE);
     curs_set(0);
-    if (has_colors()) start_color();
+    if (has_colors()) {
+        start_color();
+        // Every cell of the game has a colour pair of its own; pair 0 then
+        // stays the terminal's own colours, which the attribute reset that
+        // ends each update already restores, so no colours follow it.
+        use_default_colors();
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -393,12 +399,15 @@ private:
         mvwadd_wch(stdscr, y, x, &styled);
     }
 
+    // A hidden cursor is left wherever the last change put it: moving it
+    // would cost bytes on every update for nothing to see.
     void place_cursor(const ScreenModel& screen) {
         const int y = layout_.top + screen.cursor_row() - 1;
         const int x = layout_.left + screen.cursor_column() - 1;
         const bool show = screen.cursor_visible() && visible(y, x);
-        if (visible(y, x)) wmove(stdscr, y, x);
+        if (show) wmove(stdscr, y, x);
         if (show != cursor_shown_) {
+            leaveok(stdscr, show ? FALSE : TRUE);
             curs_set(show ? 1 : 0);
             cursor_shown_ = show;
         }
