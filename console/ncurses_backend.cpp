@@ -627,7 +627,10 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
     // can point elsewhere while an update is drawn.
     const int curses_output = ::dup(STDOUT_FILENO);
     std::FILE* output = curses_output < 0 ? nullptr : ::fdopen(curses_output, "w");
-    if (output == nullptr) output = stdout;
+    if (output == nullptr) {
+        if (curses_output >= 0) ::close(curses_output);
+        output = stdout;  // then every update goes out as curses writes it
+    }
     // newterm rather than initscr: initscr ends the program on failure.
     SCREEN* screen = newterm(nullptr, output, stdin);
     if (screen == nullptr) {

@@ -24,7 +24,7 @@ void* operator new(std::size_t size) {
 [[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 // clang-format on
 using namespace blockslide;
-constexpr int kCycles = 6;
+constexpr int kCycles = 10;
 std::string_view row_24() {
     static char text[kScreenColumns];
     for (int column = 1; column <= kScreenColumns; ++column)
