@@ -8,8 +8,14 @@ GAME=$GAME_A
 QUESTION=' Do you wish to quit the game? (Y/n) '
 DIRECTION='Specify direction (arrow)'
 
-# slowly BYTE...: each written on its own, about 40 ms apart, as over a slow link.
-slowly() { for byte in "$@"; do keys -l "$byte" && sleep 0.02; done; }
+# slowly BYTE...: each written on its own, 30 ms apart, as over a slow link. The
+# pauses run inside the tmux server, so a busy machine cannot stretch them.
+slowly() {
+    count=$#
+    for byte in "$@"; do set -- "$@" send-keys -l "$byte" ';' run-shell 'sleep 0.03' ';'; done
+    shift "$count"
+    tmx "$@" || fail "could not send the keys slowly"
+}
 
 play
 wait_at 24 29 "$SELECT" "the first prompt"
