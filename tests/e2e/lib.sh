@@ -8,7 +8,7 @@ if [ $# -ne 2 ] || [ ! -x "$1" ] || [ ! -x "$2" ]; then
     echo "usage: sh $0 path/to/blockslide-a path/to/blockslide-b" >&2
     exit 2
 fi
-command -v tmux >/dev/null || { echo "FAIL: the end-to-end tests need tmux" >&2; exit 1; }
+command -v tmux >/dev/null || { echo "SKIP: the end-to-end tests need tmux" >&2; exit 77; }
 GAME_A=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 GAME_B=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 DIR=$(mktemp -d "${TMPDIR:-/tmp}/blockslide-e2e.XXXXXX") || exit 1
@@ -64,6 +64,7 @@ run() {
 cd '$RUN' || exit 1
 stty -g >stty.before && stty -a >modes.before
 export TERM=$TERM_TYPE LC_ALL=C.UTF-8
+trap : INT # Ctrl-C ends the program, not this script
 $1
 status=\$?
 stty -g >stty.after && stty -a >modes.after
