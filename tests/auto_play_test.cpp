@@ -9,7 +9,6 @@
 
 #include "engine/puzzle_set.h"
 #include "tests/played_game.h"
-#include "tests/screen_check.h"
 
 namespace blockslide::testing {
 namespace {

@@ -11,10 +11,11 @@ namespace blockslide::testing {
 namespace {
 
 constexpr std::string_view kDirectionLetters = "URDL";  // the codes 1, 2, 4, 8
+constexpr int kHistoryCapacity = 1000;
 
 Block shifted(Block block, int direction) {
-    block.row += direction == kDown ? 1 : direction == kUp ? -1 : 0;
-    block.column += direction == kRight ? 1 : direction == kLeft ? -1 : 0;
+    block.row += (direction == kDown) - (direction == kUp);
+    block.column += (direction == kRight) - (direction == kLeft);
     return block;
 }
 
@@ -39,11 +40,10 @@ int Board::legal_directions(int number) const {
         bool fits = to.column >= 0 && to.row >= 0 && to.column + to.columns <= kGridColumns &&
                     to.row + to.rows <= kGridRows;
         for (int column = to.column; fits && column < to.column + to.columns; ++column) {
-            for (int row = to.row; row < to.row + to.rows; ++row) {
+            for (int row = to.row; row < to.row + to.rows; ++row)
                 fits = fits && (covers(block(number), column, row) || !covered(column, row));
-            }
         }
-        if (fits) legal += direction;
+        legal += fits ? direction : 0;
     }
     return legal;
 }
@@ -67,15 +67,15 @@ std::vector<std::string> Board::play(std::string_view move) {
         return {};
     }
     std::vector<std::string> keys{std::string(1, move.front())};
-    if (std::popcount(static_cast<unsigned>(legal_directions(number))) == 2) {
-        const std::array arrows{kUpKey, kRightKey, kDownKey, kLeftKey};
-        keys.push_back(arrows[std::countr_zero(static_cast<unsigned>(direction))]);
-    }
+    if (std::popcount(static_cast<unsigned>(legal_directions(number))) == 2)
+        keys.push_back(extended_key(
+            std::array{kScanUp, kScanRight, kScanDown,
+                       kScanLeft}[std::countr_zero(static_cast<unsigned>(direction))]));
     this->move(number, direction);
     return keys;
 }
 
-// The moved block is drawn before its move is recorded.
+// A moved block is drawn before its move is recorded or taken back.
 void Board::move(int number, int direction) {
     blocks_[number - 1] = shifted(block(number), direction);
     if (number == program_->face_block) face_played = !history_.empty();
@@ -86,9 +86,9 @@ void Board::move(int number, int direction) {
 
 void Board::back() {
     const auto [number, direction] = history_.back();
-    blocks_[number - 1] = shifted(
-        block(number), direction == kUp || direction == kDown ? 5 - direction : 10 - direction);
-    if (number == program_->face_block) face_played = true;
+    const int reverse = direction == kUp || direction == kDown ? 5 - direction : 10 - direction;
+    blocks_[number - 1] = shifted(block(number), reverse);
+    face_played = face_played || number == program_->face_block;
     ++move_count;
     history_.pop_back();
 }
@@ -99,10 +99,9 @@ void Board::toggle_face() {
 }
 
 void Board::start_over() {
-    blocks_ = program_->blocks;
-    history_.clear();
-    move_count = 0;
-    face_played = false;
+    const bool style = zombie;
+    *this = Board(*program_);
+    zombie = style;
 }
 
 }  // namespace blockslide::testing

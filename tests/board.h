@@ -11,32 +11,28 @@
 
 namespace blockslide::testing {
 
-inline constexpr int kHistoryCapacity = 1000;  // Back reaches the newest 1000 moves
-
 class Board {
 public:
     explicit Board(const ProgramFacts& program) : program_(&program), blocks_(program.blocks) {}
 
     const ProgramFacts& program() const { return *program_; }
-    const std::vector<Block>& blocks() const { return blocks_; }
     const Block& block(int number) const { return blocks_[number - 1]; }
     bool covered(int column, int row) const;
     int legal_directions(int number) const;
     bool at_goal(const PuzzleFacts& puzzle) const;
-    // A stored move ("2L", "0U") as block number and direction code.
+    // A stored move ("2L", "0U") as block number and direction code; 0, 0 if none.
     std::pair<int, int> decode(std::string_view move) const;
 
-    // Makes a stored move (the test fails if it is not legal here) and
-    // returns the keys a player types for it: the block key, then an arrow
-    // when the block could go two ways.
+    // Makes a legal stored move (the test fails otherwise) and returns the
+    // keys a player types: the block key, then an arrow if it could go two ways.
     std::vector<std::string> play(std::string_view move);
-    void move(int number, int direction);  // a move as the game makes it
-    void back();                           // B with a move recorded
+    void move(int number, int direction);  // as the game makes it; B reverses
+    void back();
     void toggle_face();
-    void start_over();  // a puzzle start: the start layout, nothing recorded
+    void start_over();  // the start layout with nothing recorded
+    int history_length() const { return static_cast<int>(history_.size()); }
 
     int move_count = 0;
-    int history_length() const { return static_cast<int>(history_.size()); }
     // The face as last drawn: the Zombie, and in the colours of a game with moves.
     bool zombie = false;
     bool face_played = false;
@@ -44,7 +40,7 @@ public:
 private:
     const ProgramFacts* program_;
     std::vector<Block> blocks_;
-    std::vector<std::pair<int, int>> history_;  // block and direction, newest last
+    std::vector<std::pair<int, int>> history_;  // the newest 1000 moves, newest last
 };
 
 }  // namespace blockslide::testing

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "tests/played_game.h"
-#include "tests/screen_check.h"
 
 namespace blockslide::testing {
 namespace {

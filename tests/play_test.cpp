@@ -66,7 +66,11 @@ std::vector<PlayCase> play_cases() {
         {"StripsOfOneCell", a, "2L 3L 1D 4U", kBlankStatus},
         {"StripsOfWideBlocks", a, "2L 3L 1D 4U 8R 9D 6R", kBlankStatus},
         {"StripsOfTheBigBlock", b, "2D 2D 1D 1D 9R 9L", kBlankStatus},
-        {"HundredMoves", b, repeated_words("5L 5R", 50), kBlankStatus},
+        {"HundredMoves", b,
+         repeated("5L 5R"
+                  " ",
+                  50),
+         kBlankStatus},
         {"Back", a, "2L 1D 6R B", kBlankStatus},
         {"BacksToTheStart", a, "2L 1D 6R B b B", kBlankStatus},
         {"FourthBackBeeps", a, "2L 1D 6R B b B b", kBlankStatus, "beep2"},
@@ -78,8 +82,22 @@ std::vector<PlayCase> play_cases() {
         {"LastFlashesRed", a, "2L ~L", kBlankStatus, "", kFlashMs, {2, kRed, kWhite, 1}},
         {"LastAfterBack", a, "2L 1D b ~l", kBlankStatus, "", kFlashMs, {2, kRed, kWhite, 1}},
         {"BackReachesTheNewest1000", a,
-         repeated_words("9R 9L", 500) + "2L 3L " + repeated_words("B", 1000), kBlankStatus},
-        {"Back1001Beeps", a, repeated_words("9R 9L", 500) + "2L " + repeated_words("B", 1001),
+         repeated("9R 9L"
+                  " ",
+                  500) +
+             "2L 3L " +
+             repeated("B"
+                      " ",
+                      1000),
+         kBlankStatus},
+        {"Back1001Beeps", a,
+         repeated("9R 9L"
+                  " ",
+                  500) +
+             "2L " +
+             repeated("B"
+                      " ",
+                      1001),
          kBlankStatus, "beep2"},
         {"QuitQuestion", a, "2L Q", kQuitQuestion, "ding2"},
         {"LowerNGoesOn", a, "2L q ~n", kBlankStatus, "ding2"},

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/played_game.h"
-#include "tests/screen_check.h"
 
 namespace blockslide::testing {
 namespace {
