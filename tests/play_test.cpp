@@ -64,6 +64,8 @@ std::vector<PlayCase> play_cases() {
         {"BackAtThePrompt", a, "2L 3 b", kBlankStatus},
         {"BackAtThePromptEmpties", a, "2L 3 b b", kBlankStatus, "beep2"},
         {"LastAndBackAtTheStart", a, "~L b", kFirstPrompt, "beep2 beep2"},
+        {"HelpEmptiesTheHistory", a, "2L H ~x b F F", kFirstPrompt, "beep2"},
+        {"GameEmptiesTheHistory", b, "2D G b F F", kFirstPrompt, "ding2 beep2"},
         {"LastFlashesRed", a, "2L ~L", kBlankStatus, "", kFlashMs, {2, kRed, kWhite, 1}},
         {"LastAfterBack", a, "2L 1D b ~l", kBlankStatus, "", kFlashMs, {2, kRed, kWhite, 1}},
         {"BackReachesTheNewest1000", a, long_game + "3L " + repeated("B ", 1000), kBlankStatus},

@@ -124,6 +124,7 @@ void ScreenCheck::block(const Board& board, int number, int ink, int body) {
         text(top + 4, left + 13, "╒┘", face, body);
         text(top + 5, left + 7, "│ ╘═╛ │", face, body);
     }
+    text(top + 7, left + 6, board.zombie ? "/≈≈≈≈≈≈≈\\" : "/▀▀▀░▀▀▀\\", face, body);
 }
 
 void ScreenCheck::frame(const ProgramFacts& program, int game_number, int bar_color) {
