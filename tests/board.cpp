@@ -68,9 +68,8 @@ std::vector<std::string> Board::play(std::string_view move) {
     }
     std::vector<std::string> keys{std::string(1, move.front())};
     if (std::popcount(static_cast<unsigned>(legal_directions(number))) == 2)
-        keys.push_back(extended_key(
-            std::array{kScanUp, kScanRight, kScanDown,
-                       kScanLeft}[std::countr_zero(static_cast<unsigned>(direction))]));
+        keys.push_back(
+            extended_key(kArrowScanCodes[std::countr_zero(static_cast<unsigned>(direction))]));
     this->move(number, direction);
     return keys;
 }

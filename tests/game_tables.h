@@ -19,6 +19,8 @@ enum Color { kBlack = 0, kBlue = 1, kGreen = 2, kCyan = 3, kRed = 4, kMagenta = 
 inline constexpr int kCellWidth = 11, kCellHeight = 5, kGridColumns = 5, kGridRows = 4;
 inline constexpr int kBoardTop = 2, kBoardLeft = 13, kStatusRow = 24, kCounterColumn = 69;
 inline constexpr int kUp = 1, kRight = 2, kDown = 4, kLeft = 8;
+// The scan codes of the arrow keys, in the order up, right, down, left.
+inline constexpr int kArrowScanCodes[] = {72, 77, 80, 75};
 inline constexpr std::int64_t kFlashMs = 200, kFirstReplayPauseMs = 500, kReplayPauseMs = 750;
 // When the k-th move of an auto-play started at time 0 is made.
 constexpr std::int64_t replay_move_time(int k) {

@@ -16,8 +16,7 @@ constexpr int kBoxTop = 1, kBoxBottom = 22, kBoxLeft = 11, kBoxRight = 69, kBarR
 std::string key_named(std::string_view name) {
     constexpr std::string_view kNames[] = {"<Up>", "<Right>", "<Down>", "<Left>"};
     for (int i = 0; i < 4; ++i) {
-        if (name == kNames[i])
-            return extended_key(std::array{kScanUp, kScanRight, kScanDown, kScanLeft}[i]);
+        if (name == kNames[i]) return extended_key(kArrowScanCodes[i]);
     }
     return name == "<Esc>" ? kEscapeKey : name == "<Enter>" ? kEnterKey : " ";
 }
