@@ -1,143 +1,116 @@
-// The auto-play demonstration on the virtual clock: the redraw with the gray
-// bar and the caption, 500 ms before the first move and 750 ms after each, a
-// key stopping it between moves, the closing flashes and "<any key>", and
-// the fresh start that always follows.
+// Auto-play on the virtual clock: the redrawn start with a gray bar and the
+// caption, the stored moves 500 ms after the start and 750 ms apart, a key
+// stopping it between moves, three white flashes and "<any key>" after a
+// complete replay, then "ding2" and a fresh puzzle, never a congratulation.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <algorithm>
+#include <map>
 
-#include "tests/game_facts.h"
-#include "tests/shadow_board.h"
+#include "tests/played_game.h"
 
 namespace blockslide::testing {
 namespace {
 
-TEST(AutoPlay, DingsAndRedrawsTheStartWithAGrayBarAndTheCaption) {
-    // After a manual move the history is not emptied first, so the face is
-    // drawn in the colours of a game with moves.
-    for (std::string_view before : {"", "2L"}) {
-        SCOPED_TRACE(before);
-        ShadowedGame game(farnswog(), before);
-        game.console().record_frames(true);
-        game.type("A");
-        game.board.lay_out_start();
-        game.run();
+using Frames = std::vector<ScriptedBackend::Frame>;
 
-        const auto* redrawn = game.frame_showing(kAutoPlayCaption);
-        ASSERT_NE(redrawn, nullptr);
-        EXPECT_EQ(redrawn->at_ms, 0);
-        ExpectedScreen expected = game.start_screen(kLightGray);
-        expected.put_status(kAutoPlayCaption);  // over "Select your first move"
-        EXPECT_EQ(expected.differences(redrawn->screen), "");
-        EXPECT_EQ(game.sound_log(), "ding2");
-        EXPECT_EQ(game.console().sounds().front().at_ms, 0);
-    }
-}
-
-class CompleteReplay : public ::testing::TestWithParam<PuzzleOfProgram> {};
-
-TEST_P(CompleteReplay, MakesEveryStoredMoveFlashesThreeTimesAndStartsAfreshAtAKey) {
-    const ProgramFacts& program = *GetParam().program;
-    const PuzzleFacts& puzzle = *GetParam().puzzle;
-    const int moves = puzzle.solution_length;
-    ShadowedGame game(program, puzzle.choosing_keys);
-    game.console().record_frames(true);
-    game.type("a");
-    // Typed in the pause after the last move: not seen by the replay, it
-    // ends the wait after the flashes at once.
-    game.console().type_at(replay_move_time(moves) + kReplayPauseMs / 2, "x");
-    game.board.lay_out_start();
-    EXPECT_EQ(game.run(), std::nullopt);
-    const auto& frames = game.console().frames();
-
-    // The first frame counting move k shows the board after k stored moves,
-    // with the caption still there.
-    std::size_t frame = 0;
-    int k = 0;
-    for (std::string_view move : split_moves(puzzle.solution)) {
-        game.board.play(move);
-        SCOPED_TRACE("move " + std::to_string(++k) + " " + std::string(move));
-        while (frame < frames.size() && move_counter(frames[frame].screen) != counter_after(k)) {
-            ++frame;
+// When the counter first showed each count (under the caption), and the
+// first frame with the caption.
+std::map<int, std::int64_t> count_times(const Frames& frames) {
+    std::map<int, std::int64_t> first_shown;
+    for (const auto& frame : frames) {
+        std::string counter(12, ' ');
+        for (int i = 0; i < 12; ++i) counter[i] = frame.screen.cell(kStatusRow, 69 + i).character;
+        if (!counter.starts_with("Moves: ")) continue;
+        if (first_shown.emplace(std::stoi(counter.substr(7)), frame.at_ms).second) {
+            ScreenCheck check(frame.screen);
+            check.status(kAutoPlayCaption);
+            EXPECT_EQ(check.differences(), "") << frame.at_ms << " ms";
         }
-        ASSERT_LT(frame, frames.size());
-        EXPECT_EQ(frames[frame].at_ms, replay_move_time(k));
-        EXPECT_EQ(game.board.expected_board().differences(frames[frame].screen, kBoardInterior),
-                  "");
-        EXPECT_TRUE(shows(frames[frame].screen, kAutoPlayCaption));
     }
-    ASSERT_EQ(k, moves);
-    EXPECT_EQ(game.start_screen(kLightGray).differences(frames[frame].screen, kTargetBar), "");
-
-    const std::int64_t last_pause_over = replay_move_time(moves) + kReplayPauseMs;
-    EXPECT_EQ(game.flashes_of(program.face_block, 0, kWhite),
-              flash_series(last_pause_over, 3, 2 * kFlashMs));
-    // "<any key>" alone on the status line, over the last replayed position.
-    const auto* waiting = game.frame_showing(kAnyKey);
-    ASSERT_NE(waiting, nullptr);
-    EXPECT_EQ(waiting->at_ms, replay_end_time(moves));
-    EXPECT_EQ(move_counter(waiting->screen), counter_after(moves));
-    EXPECT_EQ(game.board.expected_board().differences(waiting->screen, kBoardInterior), "");
-    EXPECT_EQ(status_line_differences(waiting->screen, &kAnyKey), "");
-
-    // Then "ding2" and the fresh start, never the congratulation.
-    EXPECT_EQ(game.now_ms(), replay_end_time(moves));
-    EXPECT_EQ(game.console().sounds().back().at_ms, replay_end_time(moves));
-    EXPECT_EQ(game.sound_log(), puzzle.choosing_keys.empty() ? "ding2 ding2" : "ding2 ding2 ding2");
-    EXPECT_EQ(game.frame_showing(kCongratulation), nullptr);
-    game.board.start_over();
-    EXPECT_EQ(game.start_screen(kYellow).differences(game.screen()), "");
+    return first_shown;
 }
 
-INSTANTIATE_TEST_SUITE_P(EachPuzzle, CompleteReplay, ::testing::ValuesIn(every_puzzle()),
-                         puzzle_name);
+const ScriptedBackend::Frame& first_showing(const Frames& frames, const StatusText& status) {
+    return *std::find_if(frames.begin(), frames.end(), [&](const auto& frame) {
+        return frame.screen.cell(kStatusRow, status.column).character == status.text[0];
+    });
+}
+
+// The fresh puzzle, its face block apart (the puzzle starts look at it).
+std::string fresh_start_differences(const PlayedGame& game) {
+    ScreenCheck check(game.screen);
+    check.frame(game.program, game.game_number, kYellow);
+    for (int number = 1; number < game.program.face_block; ++number)
+        check.block(Board(game.program), number);
+    check.status(kFirstPrompt);
+    check.text(kStatusRow, kCounterColumn, repeated(" ", 12), 0, 0);
+    return check.differences();
+}
+
+class CompleteReplay : public ::testing::TestWithParam<PuzzleOf> {};
+
+TEST_P(CompleteReplay, MakesEveryStoredMoveOnTimeThenFlashesAndStartsAfresh) {
+    const PuzzleOf& of = GetParam();
+    const auto solution = of.program->puzzle_set().puzzles[of.game_number - 1].solution;
+    const int moves = static_cast<int>(solution.size());
+    PlayedGame game(*of.program, std::string(of.puzzle().choosing_keys) + " f ~a");
+    game.console.record_frames(true);
+    // Typed in the pause after the last move: it ends the wait after the flashes.
+    game.console.type_at(replay_move_time(moves) + kReplayPauseMs / 2, "x");
+    for (MoveCode move : solution) game.board.play(move);
+    EXPECT_EQ(game.run(), std::nullopt);
+
+    const auto& frames = game.console.frames();
+    ScreenCheck start(first_showing(frames, kAutoPlayCaption).screen);
+    start.frame(*of.program, of.game_number, kLightGray);
+    Board fresh(*of.program);
+    fresh.zombie = true;
+    start.board(fresh);
+    start.status(kAutoPlayCaption);
+    EXPECT_EQ(start.differences(), "");
+    std::map<int, std::int64_t> expected_times;
+    for (int k = 1; k <= moves; ++k) expected_times[k] = replay_move_time(k);
+    EXPECT_EQ(count_times(frames), expected_times);
+    EXPECT_EQ(game.flashes(of.program->face_block, 0, kWhite), 3);
+    const std::int64_t waiting_at = replay_move_time(moves) + kReplayPauseMs + 5 * kFlashMs;
+    const auto waiting = std::find_if(frames.rbegin(), frames.rend(), [](const auto& frame) {
+        return frame.screen.cell(kStatusRow, kAnyKey.column).character == '<';
+    });
+    ASSERT_NE(waiting, frames.rend());
+    EXPECT_EQ(waiting->at_ms, waiting_at);
+    ScreenCheck check(waiting->screen);
+    check.board(game.board);
+    check.status(kAnyKey);
+    check.move_counter(moves);
+    EXPECT_EQ(check.differences(), "");
+    EXPECT_EQ(game.sounds(), of.game_number == 1 ? "ding2 ding2" : "ding2 ding2 ding2");
+    EXPECT_EQ(game.console.sounds().back().at_ms, waiting_at);
+    EXPECT_EQ(fresh_start_differences(game), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(EachPuzzle, CompleteReplay, ::testing::ValuesIn(every_puzzle()));
 
 TEST(StoppedReplay, StopsBetweenMovesWithoutFlashesAndStartsAfresh) {
-    struct Stop {
-        std::int64_t typed_at_ms;
-        int moves_made;
-        std::int64_t stopped_at_ms;
-    };
-    const std::vector<std::string_view> solution = split_moves(farnswog().puzzle(1).solution);
     // A key in the first 500 ms is seen only after move 1 and its pause.
-    for (const Stop& stop :
-         {Stop{100, 1, replay_move_time(2)}, Stop{replay_move_time(2), 1, replay_move_time(2)},
-          Stop{replay_move_time(4) + 250, 4, replay_move_time(5)}}) {
-        SCOPED_TRACE(stop.typed_at_ms);
-        ShadowedGame game(farnswog());
-        game.console().record_frames(true);
-        game.type("A");
-        game.console().type_at(stop.typed_at_ms, "x");
-        game.board.lay_out_start();
-        for (int k = 0; k < stop.moves_made; ++k) game.board.play(solution[k]);
-        const ExpectedScreen board_when_stopped = game.board.expected_board();
-        game.board.clear_history();
-        game.board.start_over();
-        game.play("2L");  // a manual move in the fresh game clears the status line
+    for (const auto& [typed_at, moves_made] : {std::pair{100, 1}, {1250, 1}, {3000, 4}}) {
+        PlayedGame game(traxolumbine(), "~A");
+        game.console.record_frames(true);
+        game.console.type_at(typed_at, "x");
         EXPECT_EQ(game.run(), std::nullopt);
-
-        EXPECT_EQ(game.now_ms(), stop.stopped_at_ms);
-        EXPECT_EQ(game.console().sounds().back().at_ms, stop.stopped_at_ms);
-        const auto* last_replayed = game.frame_showing(kAutoPlayCaption, true);
-        ASSERT_NE(last_replayed, nullptr);
-        EXPECT_EQ(last_replayed->at_ms, stop.stopped_at_ms);
-        EXPECT_EQ(move_counter(last_replayed->screen), counter_after(stop.moves_made));
-        EXPECT_EQ(board_when_stopped.differences(last_replayed->screen, kBoardInterior), "");
-        EXPECT_EQ(game.frame_showing(kAnyKey), nullptr);
-        EXPECT_TRUE(game.matches("ding2 ding2"));
-        EXPECT_EQ(status_line_differences(game.screen(), kBlankStatus), "");
+        EXPECT_EQ(count_times(game.console.frames()).rbegin()->first, moves_made);
+        EXPECT_EQ(game.console.now_ms(), replay_move_time(moves_made + 1));
+        EXPECT_EQ(game.flashes(9, 0, kWhite), 0);
+        EXPECT_EQ(game.sounds(), "ding2 ding2");
+        EXPECT_EQ(fresh_start_differences(game), "");
     }
 }
 
-TEST(StoppedReplay, AKeyAlreadyPendingWhenAutoPlayStartsIsDiscarded) {
-    ScriptedGame game(farnswog().puzzle_set());
-    game.type("Ax");
+TEST(StoppedReplay, KeysPendingWhenItStartsAreDiscarded) {
+    PlayedGame game(farnswog(), "~Ax");
     EXPECT_EQ(game.run(), std::nullopt);
-    EXPECT_EQ(game.now_ms(), replay_end_time(farnswog().puzzle(1).solution_length));
-    EXPECT_TRUE(shows(game.screen(), kAnyKey));
-    EXPECT_EQ(game.sound_log(), "ding2");
-    EXPECT_EQ(game.console().keys_left(), 0u);
+    EXPECT_EQ(game.console.now_ms(), replay_move_time(118) + kReplayPauseMs + 5 * kFlashMs);
+    EXPECT_EQ(game.console.keys_left(), 0u);
 }
 
 }  // namespace

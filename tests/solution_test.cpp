@@ -1,102 +1,131 @@
-// The stored solutions played through the game's own moves: the program
-// stores exactly the listed moves, its legality test (which reads the screen)
-// agrees with the shadow board for every block before every move, only the
-// last move reaches the goal, and the board ends where the tables say.
+// The stored solutions: each is as short as a solution can be (a breadth-first
+// search over the board model), each plays as keys through the game with
+// every block answering as the model says, and only its last move solves:
+// the congratulation, "done2", five white flashes and a key to end the game.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
+#include <algorithm>
+#include <cstdint>
+#include <unordered_set>
 
-#include "console/console.h"
-#include "console/scripted_backend.h"
-#include "engine/game_state.h"
-#include "engine/main_loop.h"
-#include "engine/move_execution.h"
-#include "engine/selection.h"
-#include "tests/game_facts.h"
-#include "tests/shadow_board.h"
+#include "engine/puzzle_set.h"
+#include "tests/played_game.h"
 
 namespace blockslide::testing {
 namespace {
 
-struct Replay {
-    int moves = 0;
-    int first_solving_move = 0;  // 0: `solved` was never set
-    int first_goal_move = 0;     // on the shadow board; 0: never
-    std::string disagreements;   // legal directions of the game and the shadow board
-    ScreenModel screen;          // at the end
-};
+std::vector<std::string_view> stored(const PuzzleOf& of) {
+    const auto solution = of.program->puzzle_set().puzzles[of.game_number - 1].solution;
+    return {solution.begin(), solution.end()};
+}
 
-// Plays `listing` in puzzle `game_number`, laid out by the program's own
-// puzzle start, with the shadow board in step.
-Replay replay(const ProgramFacts& program, int game_number, ShadowBoard& board,
-              const PuzzleFacts& goal, std::string_view listing) {
-    ScriptedBackend backend;
-    ConsoleSession session(backend, backend);
-    GameState game(program.puzzle_set());
-    game.game_number = game_number;
-    start_new_game(game);
-    Replay result;
-    for (std::string_view move : split_moves(listing)) {
-        for (int block = 1; block <= game.block_count(); ++block) {
-            const int legal = find_legal_directions(game, block);
-            if (legal != board.legal_directions(block) && result.disagreements.size() < 2000) {
-                result.disagreements += "before move " + std::to_string(result.moves + 1) +
-                                        ", block " + std::to_string(block) + ": " +
-                                        std::to_string(legal) + "\n";
+// Blocks of one shape are interchangeable, except the face block.
+std::uint64_t layout_key(const Board& board) {
+    std::vector<int> shapes;
+    for (int number = 1; number <= board.program().block_count(); ++number) {
+        const Block& block = board.block(number);
+        const int shape = number == board.program().face_block ? 9 : block.columns * 3 + block.rows;
+        shapes.push_back(shape << 5 | (block.row * kGridColumns + block.column));
+    }
+    std::sort(shapes.begin(), shapes.end());
+    std::uint64_t key = 0;
+    for (int shape : shapes) key = key << 5 | (shape & 31);
+    return key;
+}
+
+int fewest_moves(const PuzzleOf& of) {
+    std::vector<Board> level{Board(*of.program)};
+    std::unordered_set<std::uint64_t> seen{layout_key(level.front())};
+    for (int moves = 0; !level.empty(); ++moves) {
+        std::vector<Board> next_level;
+        for (const Board& board : level) {
+            if (board.at_goal(of.puzzle())) return moves;
+            for (int number = 1; number <= of.program->block_count(); ++number) {
+                for (int direction : {kUp, kRight, kDown, kLeft}) {
+                    if ((board.legal_directions(number) & direction) == 0) continue;
+                    Board next = board;
+                    next.move(number, direction);
+                    if (seen.insert(layout_key(next)).second) next_level.push_back(next);
+                }
             }
         }
-        const int block = board.block_number(move[0]);
-        board.play(move);
-        execute_move(game, block,
-                     static_cast<Direction>(1 << std::string_view("URDL").find(move[1])));
-        ++result.moves;
-        if (game.solved && result.first_solving_move == 0) result.first_solving_move = result.moves;
-        if (board.goal_reached(goal) && result.first_goal_move == 0) {
-            result.first_goal_move = result.moves;
+        level.swap(next_level);
+    }
+    return -1;
+}
+
+class StoredSolution : public ::testing::TestWithParam<PuzzleOf> {};
+
+TEST_P(StoredSolution, IsAsShortAsASolutionCanBe) {
+    EXPECT_EQ(static_cast<int>(stored(GetParam()).size()), GetParam().puzzle().fewest_moves);
+    EXPECT_EQ(fewest_moves(GetParam()), GetParam().puzzle().fewest_moves);
+}
+
+// Before some of the moves, every block key is answered as the model says:
+// a beep and a yellow flash, a move, or the direction prompt.
+TEST_P(StoredSolution, EveryBlockAnswersAsTheBoardModelSays) {
+    const PuzzleOf& of = GetParam();
+    const auto moves = stored(of);
+    for (std::size_t made = 0; made < moves.size(); made += 4) {
+        for (int number = 1; number <= of.program->block_count(); ++number) {
+            PlayedGame game(*of.program, of.puzzle().choosing_keys);
+            for (std::size_t k = 0; k < made; ++k) game.play(moves[k]);
+            const int legal = game.board.legal_directions(number);
+            game.console.type(of.program->block_keys.substr(number - 1, 1));
+            if (legal == kUp || legal == kRight || legal == kDown || legal == kLeft) {
+                game.board.move(number, legal);
+            }
+            // A refused block flashes, so it is drawn again: the face too.
+            if (number == of.program->face_block) game.board.face_played = made > 0;
+            game.run();
+            SCOPED_TRACE("block " + std::to_string(number) + " after " + std::to_string(made));
+            const bool two_ways = legal != 0 && game.board.move_count == static_cast<int>(made);
+            const StatusText& status = game.board.at_goal(of.puzzle()) ? kCongratulation
+                                       : two_ways                      ? kDirectionPrompt
+                                       : game.board.move_count > 0     ? kBlankStatus
+                                                                       : kFirstPrompt;
+            EXPECT_EQ(game.differences(status), "");
+            EXPECT_EQ(game.sounds().ends_with("beep2"), legal == 0);
         }
     }
-    result.screen = console_screen();
-    return result;
 }
 
-class StoredSolution : public ::testing::TestWithParam<PuzzleOfProgram> {};
+TEST_P(StoredSolution, OnlyTheLastMoveSolvesAndAKeyThenEndsTheGame) {
+    const PuzzleOf& of = GetParam();
+    const auto moves = stored(of);
+    PlayedGame game(*of.program, of.puzzle().choosing_keys);
+    for (std::size_t k = 0; k + 1 < moves.size(); ++k) game.play(moves[k]);
+    PlayedGame unsolved = game;
+    EXPECT_EQ(unsolved.run(), std::nullopt);
+    EXPECT_EQ(unsolved.differences(kBlankStatus), "");
+    EXPECT_FALSE(unsolved.board.at_goal(of.puzzle()));
 
-TEST_P(StoredSolution, IsTheListedOneAndEveryMoveIsLegalAndOnlyTheLastSolves) {
-    const ProgramFacts& program = *GetParam().program;
-    const PuzzleFacts& puzzle = *GetParam().puzzle;
-    std::string stored;
-    for (MoveCode move : program.puzzle_set().puzzles[puzzle.game_number - 1].solution) {
-        stored += (stored.empty() ? "" : " ") + std::string(move);
+    game.console.record_frames(true);
+    game.play(moves.back());
+    game.play("<Right> ~1");
+    EXPECT_EQ(game.run(), 0);
+    EXPECT_EQ(game.console.keys_left(), 1u);
+    EXPECT_EQ(game.differences(kCongratulation), "");
+    EXPECT_EQ(game.sounds(), of.game_number == 1 ? "done2" : "ding2 done2");
+    EXPECT_EQ(game.flashes(of.program->face_block, 0, kWhite), 5);
+    EXPECT_EQ(game.console.now_ms(), 9 * kFlashMs);
+    for (int number = 1; number <= of.program->block_count(); ++number) {
+        const GridCell cell = of.puzzle().solved[number - 1];
+        EXPECT_EQ(game.board.block(number).column, cell.column) << number;
+        EXPECT_EQ(game.board.block(number).row, cell.row) << number;
     }
-    EXPECT_EQ(stored, puzzle.solution);
-
-    ShadowBoard board(program);
-    const Replay result = replay(program, puzzle.game_number, board, puzzle, puzzle.solution);
-    EXPECT_EQ(result.disagreements, "");
-    EXPECT_EQ(result.moves, puzzle.solution_length);
-    EXPECT_EQ(result.first_goal_move, puzzle.solution_length);
-    EXPECT_EQ(result.first_solving_move, puzzle.solution_length);
-    for (int number = 1; number <= program.block_count(); ++number) {
-        const GridCell cell = puzzle.solved_cells[number - 1];
-        EXPECT_EQ(board.block(number).top_row, kBoardTop + kCellHeight * cell.row) << number;
-        EXPECT_EQ(board.block(number).left_column, kBoardLeft + kCellWidth * cell.column) << number;
-    }
-    EXPECT_EQ(board.expected_board().differences(result.screen, kBoardInterior), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(EachPuzzle, StoredSolution, ::testing::ValuesIn(every_puzzle()),
-                         puzzle_name);
+INSTANTIATE_TEST_SUITE_P(EachPuzzle, StoredSolution, ::testing::ValuesIn(every_puzzle()));
 
-// Each goal place solves only its own puzzle.
-TEST(TraxolumbineGoal, TheOtherPuzzlesGoalPlaceDoesNotSolve) {
-    for (const PuzzleFacts& listed : traxolumbine().puzzles) {
-        SCOPED_TRACE(listed.name);
-        ShadowBoard board(traxolumbine());
-        const Replay result =
-            replay(traxolumbine(), 3 - listed.game_number, board, listed, listed.solution);
-        EXPECT_EQ(result.first_goal_move, listed.solution_length);
-        EXPECT_EQ(result.first_solving_move, 0);
+// In blockslide-b each goal place solves only its own puzzle.
+TEST(OtherGoal, DoesNotSolve) {
+    for (int game_number : {1, 2}) {
+        PlayedGame game(traxolumbine(), game_number == 1 ? "G" : "");
+        for (std::string_view move : stored({&traxolumbine(), game_number})) game.play(move);
+        EXPECT_EQ(game.run(), std::nullopt);
+        EXPECT_EQ(game.differences(kBlankStatus), "");
+        EXPECT_EQ(game.sounds(), game_number == 1 ? "ding2" : "");
     }
 }
 

@@ -1,51 +1,39 @@
 # Shared by the end-to-end tests, which run the real games in a private tmux
 # server: keys go in with send-keys, the screen comes back with capture-pane.
-# Rows and columns are 1-based terminal positions. A failed check prints its
-# message, the screen and the program's stderr, and ends the script with 1.
-# Every script is run as: sh NAME_e2e.sh path/to/blockslide-a path/to/blockslide-b
+# Rows and columns are 1-based. A failed check prints its message, the screen
+# and the program's stderr, and ends the script with 1; without tmux it ends
+# with 77 (skipped). Run as: sh NAME_e2e.sh path/to/blockslide-a path/to/blockslide-b
 
 if [ $# -ne 2 ] || [ ! -x "$1" ] || [ ! -x "$2" ]; then
     echo "usage: sh $0 path/to/blockslide-a path/to/blockslide-b" >&2
     exit 2
 fi
-command -v tmux >/dev/null || { echo "FAIL: the end-to-end tests need tmux" >&2; exit 1; }
+command -v tmux >/dev/null || { echo "SKIP: the end-to-end tests need tmux" >&2; exit 77; }
 GAME_A=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 GAME_B=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 DIR=$(mktemp -d "${TMPDIR:-/tmp}/blockslide-e2e.XXXXXX") || exit 1
-SOCKET=blockslide-e2e-$$
-SOCKET_PATH=
-RUN=
-RUNS=0
-MARK='--- program ended ---'
+SOCKET=blockslide-e2e-$$ SOCKET_PATH= RUN= RUNS=0 MARK='--- program ended ---'
 ESC=$(printf '\033')
 for TERM_TYPE in tmux-256color screen-256color xterm-256color; do
     infocmp "$TERM_TYPE" >/dev/null 2>&1 && break
 done
-# The games keep their state until they exit; the sanitizer need not list it.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} # the games keep their state to the end
 unset TMUX
 trap 'tmx kill-server 2>/dev/null; rm -rf "$DIR" ${SOCKET_PATH:+"$SOCKET_PATH"}' EXIT
 trap 'exit 1' INT TERM HUP
 
 tmx() { tmux -L "$SOCKET" -f /dev/null "$@"; }
-
 ok() { echo "ok - $*"; }
-
 fail() {
     {
         echo "FAIL: $*"
-        if screen=$(tmx capture-pane -p 2>/dev/null); then
-            printf '    |' && printf '%10s' 10 20 30 40 50 60 70 80 90 100 && echo
-            printf '%s\n' "$screen" | awk '{ printf "%3d |%s\n", NR, $0 }'
-        fi
+        tmx capture-pane -p 2>/dev/null | awk '{ printf "%3d |%s\n", NR, $0 }'
         [ -e "$RUN/status" ] && echo "The program ended with status $(cat "$RUN/status")."
         [ -s "$RUN/err" ] && echo "Its stderr:" && cat "$RUN/err"
     } >&2
     exit 1
 }
-
-# repeat TEXT COUNT
-repeat() { printf "%$2s" '' | sed "s/ /$1/g"; }
+repeat() { printf "%$2s" '' | sed "s/ /$1/g"; } # repeat TEXT COUNT
 
 SELECT='Select your first move'
 BOX_TOP="┌$(repeat ─ 57)┐"
@@ -53,9 +41,9 @@ BOX_BOTTOM="└$(repeat ─ 57)┘"
 PAD=$(repeat ' ' 100)
 
 # run COMMAND [COLUMNS ROWS]: the shell command (which may use $GAME) in a
-# fresh terminal of exactly that size (80 x 25 unless told), in its own
-# directory $RUN. When it ends, $RUN/status holds its exit status, stty.before
-# and stty.after the terminal modes around it, and $MARK follows on the screen.
+# fresh terminal of that size (80 x 25 unless told), in its own directory
+# $RUN. When it ends, $RUN/status holds its exit status, stty.before and
+# stty.after the terminal modes around it, and $MARK follows on the screen.
 run() {
     RUNS=$((RUNS + 1))
     RUN=$DIR/run$RUNS
@@ -64,6 +52,7 @@ run() {
 cd '$RUN' || exit 1
 stty -g >stty.before && stty -a >modes.before
 export TERM=$TERM_TYPE LC_ALL=C.UTF-8
+trap : INT # Ctrl-C ends the program, not this script
 $1
 status=\$?
 stty -g >stty.after && stty -a >modes.after
@@ -81,11 +70,8 @@ EOF
     [ "$size" = "${2:-80} x ${3:-25}" ] || fail "the terminal is $size, not ${2:-80} x ${3:-25}"
 }
 
-# play [COLUMNS ROWS]: the game $GAME in a fresh terminal, its stderr in $RUN/err.
-play() { run '"$GAME" 2>err' "$@"; }
-
-# keys KEY...: tmux key names (Escape, Up, Space); -l Q types Q literally.
-keys() { tmx send-keys "$@" || fail "could not send the keys $*"; }
+play() { run '"$GAME" 2>err' "$@"; } # play [COLUMNS ROWS]: $GAME, its stderr in $RUN/err
+keys() { tmx send-keys "$@" || fail "could not send the keys $*"; } # tmux key names; -l: literally
 
 # at ROW COLUMN TEXT: whether TEXT, blanks included, stands there now.
 at() {
@@ -94,14 +80,12 @@ at() {
     case $rest in "$3"*) return 0 ;; esac
     return 1
 }
-
 not() { ! "$@"; }
 
 # within DESCRIPTION COMMAND...: polls COMMAND until it succeeds, at most 10 s.
 within() {
-    what=$1
+    what=$1 polls=100
     shift
-    polls=100
     until "$@"; do
         polls=$((polls - 1))
         [ $polls -gt 0 ] || fail "$what (waited 10 s)"
@@ -130,15 +114,14 @@ restored() {
     cmp -s "$RUN/stty.before" "$RUN/stty.after" ||
         fail "the terminal modes changed: $(diff "$RUN/modes.before" "$RUN/modes.after")"
     flags=$(tmx display-message -p '#{alternate_on} #{cursor_flag} #{keypad_cursor_flag}')
-    [ "$flags" = "0 1 0" ] ||
-        fail "alternate screen, cursor shown, cursor keys mode are $flags, expected 0 1 0"
+    [ "$flags" = "0 1 0" ] || fail "alternate screen, cursor, cursor keys mode: $flags, not 0 1 0"
     [ -z "$(tmx capture-pane -p | sed "0,/^$MARK/d" | tr -d ' \n')" ] ||
         fail "the screen shows more than \"$MARK\" after the program"
 }
 
-# background ROW COLUMN: the terminal colour number the terminal was last told
-# to paint backgrounds with before that cell ("default" after a reset). Only
-# SGR is read: 40-47, 100-107 (bright: 8-15), 48;5;N, 49 and resets.
+# background ROW COLUMN: the terminal colour number last set for backgrounds
+# before that cell ("default" after a reset), from SGR 40-47, 100-107 (8-15),
+# 48;5;N, 49 and resets.
 background() {
     tmx capture-pane -p -e | sed -n "$1p" | LC_ALL=C awk -F "${ESC}[[]" -v column="$2" '{
         bg = "default"
@@ -168,6 +151,5 @@ background() {
 # expect_background ROW COLUMN TERMINAL_COLOUR DESCRIPTION
 expect_background() {
     found=$(background "$1" "$2")
-    [ "$found" = "$3" ] ||
-        fail "$4 at row $1, column $2: background colour $found, expected $3"
+    [ "$found" = "$3" ] || fail "$4 at row $1, column $2: background colour $found, expected $3"
 }

@@ -1,0 +1,116 @@
+// Whole games as lists of keys and what follows: block keys with one or two
+// ways to go, the direction prompt, refusals with their beep and flash, the
+// strip a block leaves, the move counter, Back and Last, and leaving the game.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "tests/played_game.h"
+
+namespace blockslide::testing {
+namespace {
+
+struct Flash {
+    int block = 0, ink = 0, body = 0, times = 0;  // block 0: none looked for
+};
+
+struct PlayCase {
+    std::string name;
+    const ProgramFacts& program;
+    std::string steps;
+    const StatusText& status;  // alone on the status line at the end
+    std::string sounds = "";
+    std::int64_t ms = 0;  // the virtual time at the end
+    Flash flash = {};
+    std::optional<int> exit_code = std::nullopt;
+};
+
+// In blockslide-b after these moves block 1 has free cells above and below.
+const std::string kTwoWays = "2D 2D 1D 1 ";
+
+// clang-format off
+std::vector<PlayCase> play_cases() {
+    const ProgramFacts& a = farnswog();
+    const ProgramFacts& b = traxolumbine();
+    const std::string long_game = repeated("9R 9L ", 500) + "2L ";  // 1001 moves
+    std::vector<PlayCase> cases = {
+        {"OnlyWayA2L", a, "2L", kBlankStatus}, {"OnlyWayA3L", a, "3L", kBlankStatus},
+        {"OnlyWayA9R", a, "9R", kBlankStatus}, {"OnlyWayB2D", b, "2D", kBlankStatus},
+        {"OnlyWayB4R", b, "4R", kBlankStatus}, {"OnlyWayB5L", b, "5L", kBlankStatus},
+        {"TwoWaysAskForAnArrow", b, kTwoWays, kDirectionPrompt},
+        {"UpArrow", b, "2D 2D 1D 1U", kBlankStatus}, {"DownArrow", b, "2D 2D 1D 1D", kBlankStatus},
+        {"TwoWaysInA", a, "2L 3 2D", kBlankStatus},
+        {"CommandAtThePrompt", b, kTwoWays + "f", kDirectionPrompt},
+        {"OtherBlockAtThePrompt", b, kTwoWays + "2U", kBlankStatus},
+        {"RefusedKeysAtThePrompt", b, kTwoWays + "<Left> <Right> X <Enter> ~0", kDirectionPrompt,
+         repeated("beep2 ", 4) + "beep2", 5 * kFlashMs, {1, 0, kWhite, 5}},
+        {"ArrowAfterARefusal", b, kTwoWays + "<Right> =1U <Up>", kBlankStatus, "beep2", kFlashMs},
+        {"StuckBlockAtThePrompt", b, kTwoWays + "~5 <Up>", kDirectionPrompt, "beep2 beep2", kFlashMs,
+         {5, kBlue, kYellow, 1}},
+        {"StuckBlock", a, "~5", kFirstPrompt, "beep2", kFlashMs, {5, kBlue, kYellow, 1}},
+        {"ZeroChoosesBlockTen", a, "~0", kFirstPrompt, "beep2", kFlashMs, {10, kBlue, kYellow, 1}},
+        {"ZeroIsNoBlockInB", b, "~0", kFirstPrompt, "beep2"},
+        {"NonCommandKeysBeep", a, "2L ~xg <Enter> <Up>", kBlankStatus, "beep2 beep2 beep2 beep2"},
+        {"StripsOfOneCell", a, "2L 3L 1D 4U", kBlankStatus},
+        {"StripsOfWideBlocks", a, "2L 3L 1D 4U 8R 9D 6R", kBlankStatus},
+        {"StripsOfTheBigBlock", b, "2D 2D 1D 1D 9R 9L", kBlankStatus},
+        {"HundredMoves", b, repeated("5L 5R ", 50), kBlankStatus},
+        {"Back", a, "2L 1D 6R B", kBlankStatus},
+        {"BacksToTheStart", a, "2L 1D 6R B b B", kBlankStatus},
+        {"FourthBackBeeps", a, "2L 1D 6R B b B b", kBlankStatus, "beep2"},
+        {"BackOfARightMove", a, "9R b", kBlankStatus},
+        {"MovesAfterBack", a, "2L 1D b 1D b b", kBlankStatus},
+        {"BackAtThePrompt", a, "2L 3 b", kBlankStatus},
+        {"BackAtThePromptEmpties", a, "2L 3 b b", kBlankStatus, "beep2"},
+        {"LastAndBackAtTheStart", a, "~L b", kFirstPrompt, "beep2 beep2"},
+        {"HelpEmptiesTheHistory", a, "2L H ~x b F F", kFirstPrompt, "beep2"},
+        {"GameEmptiesTheHistory", b, "2D G b F F", kFirstPrompt, "ding2 beep2"},
+        {"LastFlashesRed", a, "2L ~L", kBlankStatus, "", kFlashMs, {2, kRed, kWhite, 1}},
+        {"LastAfterBack", a, "2L 1D b ~l", kBlankStatus, "", kFlashMs, {2, kRed, kWhite, 1}},
+        {"BackReachesTheNewest1000", a, long_game + "3L " + repeated("B ", 1000), kBlankStatus},
+        {"Back1001Beeps", a, long_game + repeated("B ", 1001), kBlankStatus, "beep2"},
+        {"QuitQuestion", a, "2L Q", kQuitQuestion, "ding2"},
+        {"LowerNGoesOn", a, "2L q ~n", kBlankStatus, "ding2"},
+        {"UpperNGoesOnB", b, "~q ~N", kBlankStatus, "ding2"},
+        {"CommandAfterN", a, "2L ~q ~N B", kBlankStatus, "ding2"},
+        {"EscAtThePromptAsks", a, "2L 3 <Esc>", kQuitQuestion, "ding2"},
+        {"NAfterEscDropsTheBlock", a, "2L 3 <Esc> ~n <Up> b", kBlankStatus, "ding2 beep2"},
+        {"EscAtTheStartEnds", a, "<Esc>", kFirstPrompt, "", 0, {}, 0},
+        {"EscAtTheStartEndsB", b, "<Esc>", kFirstPrompt, "", 0, {}, 0},
+        {"EscAfterAMoveEnds", b, "4R <Esc>", kBlankStatus, "", 0, {}, 0},
+    };
+    for (std::string yes : {"<Enter>", "~Y", "~y", "<Space>", "~2", "<Down>", "<Esc>"})
+        cases.push_back({"Answer" + std::to_string(cases.size()), a, "2L 3 <Esc> " + yes,
+                         kQuitQuestion, "ding2", 0, {}, 0});
+    return cases;
+}
+// clang-format on
+
+class Play : public ::testing::TestWithParam<PlayCase> {};
+
+TEST_P(Play, EndsAsTheRulesSay) {
+    const PlayCase& play = GetParam();
+    PlayedGame game(play.program, play.steps);
+    if (play.exit_code) game.console.type("b");  // never read
+    game.console.record_frames(play.flash.block != 0);
+    EXPECT_EQ(game.run(), play.exit_code);
+    EXPECT_EQ(game.console.keys_left(), play.exit_code ? 1u : 0u);
+    EXPECT_EQ(game.differences(play.status), "");
+    EXPECT_EQ(game.sounds(), play.sounds);
+    EXPECT_EQ(game.console.now_ms(), play.ms);
+    if (play.flash.block != 0) {
+        EXPECT_EQ(game.flashes(play.flash.block, play.flash.ink, play.flash.body),
+                  play.flash.times);
+    }
+    // The cursor shows only with the question, on the cell after it.
+    const bool asking = play.status.text == kQuitQuestion.text;
+    EXPECT_EQ(game.screen.cursor_visible(), asking);
+    EXPECT_EQ(game.screen.cursor_column() == 59, asking || game.screen.cursor_column() == 59);
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, Play, ::testing::ValuesIn(play_cases()),
+                         [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace blockslide::testing
