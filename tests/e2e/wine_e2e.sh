@@ -1,6 +1,6 @@
 # blockslide-a.exe under wine in an 80 x 25 terminal: the start screen in its
 # characters and colours, one move, and Esc. Run by the Windows build's tests
-# (tests/windows/run_tests.sh) with the two .exe files.
+# (tools/windows-build) with the two .exe files.
 . "$(dirname "$0")/lib.sh"
 WINE=$(cd "$(dirname "$0")/../windows" && pwd)/wine.sh
 export WINEPREFIX=${WINEPREFIX:-$(dirname "$GAME_A")/wine}
