@@ -1,6 +1,7 @@
 #include "apps/play_in_terminal.h"
 #include "puzzles/puzzle_sets.h"
 
-int main() {
-    return blockslide::play_in_terminal(blockslide::farnswog_puzzles());
+int main(int argc, char** argv) {
+    return blockslide::play_in_terminal(blockslide::farnswog_puzzles(),
+                                        blockslide::options_from(argc, argv));
 }

@@ -22,6 +22,19 @@ inline constexpr int kScanPageDown = 81;
 inline constexpr int kScanInsert = 82;
 inline constexpr int kScanDelete = 83;
 inline constexpr int kScanF1 = 59;  // F1..F10 are 59..68
+inline constexpr int kScanF11 = 133;
+inline constexpr int kScanF12 = 134;
+inline constexpr int kScanKeypadCentre = 76;  // keypad 5 with Num Lock off
+inline constexpr int kScanShiftTab = 15;
+// With Ctrl or Alt held an arrow has a code of its own.
+inline constexpr int kScanCtrlUp = 141;
+inline constexpr int kScanCtrlRight = 116;
+inline constexpr int kScanCtrlDown = 145;
+inline constexpr int kScanCtrlLeft = 115;
+inline constexpr int kScanAltUp = 152;
+inline constexpr int kScanAltRight = 157;
+inline constexpr int kScanAltDown = 160;
+inline constexpr int kScanAltLeft = 155;
 
 inline std::string extended_key(int scan_code) {
     return std::string{'\0', static_cast<char>(scan_code)};

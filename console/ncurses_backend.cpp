@@ -6,15 +6,24 @@
 #define NCURSES_WIDECHAR 1
 #endif
 #include <curses.h>
+#include <langinfo.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 #include <wchar.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <chrono>
+#include <climits>
 #include <clocale>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <cwchar>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,7 +31,7 @@
 #include <utility>
 
 #include "console/cp437.h"
-#include "console/curses_keys.h"
+#include "console/key_decoder.h"
 #include "console/keys.h"
 #include "console/terminal.h"
 #include "console/terminal_guard.h"
@@ -62,6 +71,11 @@ const char* raw_capability(const char* name) {
 std::string capability(const char* name) {
     const char* value = raw_capability(name);
     return value == nullptr ? std::string{} : without_padding(value);
+}
+
+bool utf8_locale() {
+    const char* codeset = nl_langinfo(CODESET);
+    return codeset != nullptr && std::strcmp(codeset, "UTF-8") == 0;
 }
 
 std::string_view terminal_name() {
@@ -122,11 +136,11 @@ void configure_curses() {
     cbreak();  // keys one at a time, but Ctrl-C and Ctrl-Z still signal
     noecho();
     nonl();  // Enter arrives as CR, and curses may use LF to move down
-    keypad(stdscr, TRUE);
-    accept_normal_mode_cursor_keys();
+    // Keys are read and decoded here, not by curses: the keypad stays in the
+    // terminal's normal mode and curses never looks at the input.
+    keypad(stdscr, FALSE);
+    typeahead(-1);
     intrflush(stdscr, FALSE);
-    // Arrow keys arrive in one burst; a lone Esc need not wait a second to be told apart.
-    set_escdelay(25);
     curs_set(0);
     if (has_colors()) start_color();
 }
@@ -171,6 +185,8 @@ constexpr std::array<short, 8> kCursesColor = {COLOR_BLACK,  COLOR_BLUE, COLOR_G
                                                COLOR_CYAN,   COLOR_RED,  COLOR_MAGENTA,
                                                COLOR_YELLOW, COLOR_WHITE};
 
+constexpr int kDarkGray = 8;
+
 // How one console attribute is drawn.
 struct Style {
     attr_t attributes = A_NORMAL;
@@ -199,11 +215,13 @@ public:
         const int usable_pairs = std::min(COLOR_PAIRS - 1, 32767);
         last_pair_ = has_colors() ? static_cast<short>(std::max(usable_pairs, 0)) : 0;
         write_title_codes(title_.save);
+        size_.ws_row = static_cast<unsigned short>(LINES);
+        size_.ws_col = static_cast<unsigned short>(COLS);
         layout_ = compute_layout();
     }
 
     ~NcursesBackend() override {
-        terminal_guard::restore();
+        terminal_guard::restore(final_screen_codes());
         delscreen(screen_);
     }
 
@@ -224,18 +242,34 @@ public:
         doupdate();
     }
 
-    std::string wait_key() override { return read_key(true); }
-    std::string poll_key() override { return read_key(false); }
-    void flush_keys() override { flushinp(); }
-
-    void sleep(int milliseconds) override {
-        if (milliseconds > 0) napms(milliseconds);
+    std::string wait_key() override {
+        for (;;) {
+            std::string key = next_key(0);
+            if (!key.empty()) return key;
+            const std::optional<long> due = decoder_.deadline();
+            read_input(due ? std::max(0L, *due - now_ms()) : kQuietCheckMs);
+        }
     }
 
-    // No sound on this backend yet; cues are accepted and dropped so the
-    // games run the same either way.
+    std::string poll_key() override { return next_key(0); }
+
+    void flush_keys() override {
+        tcflush(STDIN_FILENO, TCIFLUSH);
+        decoder_.clear();
+    }
+
+    // Keys typed meanwhile are read into the backlog, so a held key cannot
+    // pile up more than it holds; a lost terminal or a resize is noticed too.
+    void sleep(int milliseconds) override {
+        const long end = now_ms() + std::max(milliseconds, 0);
+        for (long left = end - now_ms(); left > 0; left = end - now_ms()) {
+            read_input(std::min(left, kQuietCheckMs));
+            decoder_.expire(now_ms());
+        }
+    }
 
     void set_title(std::string_view title) override {
+        title_text_ = title;
         if (title_.start.empty()) return;
         write_title_codes(title_.start + cp437_to_utf8(title) + title_.finish);
     }
@@ -249,6 +283,67 @@ private:
         if (codes.empty()) return;
         std::fflush(stdout);
         terminal_guard::write_to_terminal(codes);
+    }
+
+    // The game's last screen stays on the terminal after it ends, with the
+    // shell's prompt below it. A terminal with an alternate screen loses what
+    // curses drew there when curses lets go, so it is written again on the
+    // shell's screen; elsewhere it is still there and only the cursor moves
+    // to the row after it.
+    std::string final_screen_codes() {
+        if (!shown_) return {};
+        if (raw_capability("smcup") == nullptr) {
+            const int row_after = layout_.top + kScreenRows;
+            const char* move = raw_capability("cup");
+            if (row_after < LINES && move != nullptr)
+                return without_padding(tiparm(move, row_after, 0));
+            return "\r\n";
+        }
+        const bool wraps_at_once = tigetflag("am") > 0 && tigetflag("xenl") <= 0;
+        std::string codes;
+        for (int row = 1; row <= kScreenRows; ++row) {
+            std::optional<std::uint8_t> attribute;
+            for (int column = 1; column <= kScreenColumns; ++column) {
+                const Cell& cell = shown_->cell(row, column);
+                if (cell.attribute != attribute) codes += attribute_codes(cell.attribute);
+                attribute = cell.attribute;
+                codes += glyph_codes(cell.character);
+            }
+            codes += capability("sgr0");
+            if (!(wraps_at_once && COLS == kScreenColumns)) codes += "\r\n";
+        }
+        return codes;
+    }
+
+    std::string attribute_codes(std::uint8_t attribute) {
+        const Style style = style_of(attribute);
+        std::string codes = capability("sgr0");
+        if (style.attributes & A_BOLD) codes += capability("bold");
+        if (style.attributes & A_REVERSE) codes += capability("rev");
+        short foreground = 0;
+        short background = 0;
+        const char* set_foreground = raw_capability("setaf");
+        const char* set_background = raw_capability("setab");
+        if (style.pair == 0 || set_foreground == nullptr || set_background == nullptr ||
+            pair_content(style.pair, &foreground, &background) != OK) {
+            return codes;
+        }
+        codes += without_padding(tiparm(set_foreground, foreground));
+        return codes + without_padding(tiparm(set_background, background));
+    }
+
+    std::string glyph_codes(std::uint8_t byte) const {
+        const chtype substitute = substitutes_[byte];
+        if (substitute == 0) {
+            char text[MB_LEN_MAX];
+            std::mbstate_t state{};
+            const std::size_t length =
+                std::wcrtomb(text, static_cast<wchar_t>(glyph_of(byte)), &state);
+            return length == static_cast<std::size_t>(-1) ? "?" : std::string(text, length);
+        }
+        const std::string symbol(1, static_cast<char>(substitute & A_CHARTEXT));
+        if ((substitute & A_ALTCHARSET) == 0) return symbol;
+        return capability("smacs") + symbol + capability("rmacs");
     }
 
     static Layout compute_layout() {
@@ -318,36 +413,44 @@ private:
         present(screen);
     }
 
-    std::string read_key(bool blocking) {
-        timeout(blocking ? -1 : 0);
-        int failures = 0;
-        for (;;) {
-            wint_t input = 0;
-            const int kind = get_wch(&input);
-            if (kind == ERR) {
-                if (!blocking) return {};
-                wait_after_read_failure(failures);
-                continue;
-            }
-            failures = 0;
-            if (kind == KEY_CODE_YES && input == KEY_RESIZE) {
-                fit_to_terminal();
-                continue;
-            }
-            std::string key = key_from_curses(kind, input);
-            if (!key.empty()) return key;
-        }
+    static long now_ms() {
+        using namespace std::chrono;
+        return static_cast<long>(
+            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     }
 
-    // A blocking read only fails when input has gone away (a terminal that
-    // closed without a hangup signal); a game waiting for a key would then
-    // spin forever, so after a short grace the program ends cleanly.
-    void wait_after_read_failure(int& failures) {
-        if (++failures < 100) {
-            napms(10);
+    std::string next_key(int wait_ms) {
+        read_input(wait_ms);
+        decoder_.expire(now_ms());
+        return decoder_.take();
+    }
+
+    // Waits up to `wait_ms` for input and hands all that has come to the
+    // decoder. A signal (resize, fg) ends the wait early. Input that has
+    // gone for good (the terminal closed without a hangup signal) ends the game.
+    void read_input(long wait_ms) {
+        pollfd input{STDIN_FILENO, POLLIN, 0};
+        const int ready = ::poll(&input, 1, static_cast<int>(wait_ms));
+        after_signals();
+        if (ready <= 0) return;
+        char bytes[256];
+        const ssize_t count = ::read(STDIN_FILENO, bytes, sizeof bytes);
+        if (count > 0) {
+            decoder_.feed(std::string_view(bytes, static_cast<std::size_t>(count)), now_ms());
             return;
         }
+        if (count < 0 && (errno == EINTR || errno == EAGAIN)) return;
         throw TerminalLost{};
+    }
+
+    void after_signals() {
+        if (terminal_guard::resumed() && !title_text_.empty()) set_title(title_text_);
+        winsize size{};
+        if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_row == 0) return;
+        if (size.ws_row == size_.ws_row && size.ws_col == size_.ws_col) return;
+        size_ = size;
+        resizeterm(size.ws_row, size.ws_col);
+        fit_to_terminal();
     }
 
     Style style_of(std::uint8_t attribute) {
@@ -367,10 +470,13 @@ private:
         if (COLORS >= 16) {
             if (foreground >= 8) curses_foreground += 8;
             if (background >= 8) curses_background += 8;
-        } else if (foreground >= 8) {
+        } else {
             // Eight-colour terminals show bold text in the bright colour;
-            // a bright background has no such trick and stays dim.
-            style.attributes = A_BOLD;
+            // a bright background has no such trick and stays dim, except
+            // dark gray, which would vanish into black: the box around the
+            // board is drawn on light gray instead, its outline still black.
+            if (foreground >= 8) style.attributes = A_BOLD;
+            if (background == kDarkGray) curses_background = COLOR_WHITE;
         }
         style.pair = pair_for(curses_foreground, curses_background);
         return style;
@@ -404,8 +510,14 @@ private:
         return best;
     }
 
+    // A blocking wait still looks at the size and the terminal this often.
+    static constexpr long kQuietCheckMs = 250;
+
     SCREEN* screen_;
     TitleCodes title_;
+    std::string title_text_;
+    KeyDecoder decoder_{utf8_locale()};
+    winsize size_{};
     Layout layout_;
     std::optional<ScreenModel> shown_;  // what the terminal shows now
     bool repaint_all_ = false;
@@ -416,6 +528,17 @@ private:
     short next_pair_ = 1;
     short last_pair_ = 0;
 };
+
+// curses takes the size from these when they are set; an absurd one would
+// otherwise make the terminal type look unusable.
+bool usable_size_variable(const char* name) {
+    constexpr long kLargestSize = 10000;
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') return true;
+    char* end = nullptr;
+    const long number = std::strtol(value, &end, 10);
+    return *end == '\0' && number > 0 && number <= kLargestSize;
+}
 
 std::string unusable_terminal_reason() {
     const std::string_view name = terminal_name();
@@ -433,6 +556,10 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
     }
     if (terminal_guard::armed()) {
         problem = "the terminal is already open";
+        return nullptr;
+    }
+    if (!usable_size_variable("LINES") || !usable_size_variable("COLUMNS")) {
+        problem = "cannot use the terminal size given by $LINES and $COLUMNS";
         return nullptr;
     }
     // Only the character set is taken from the user's locale: it decides
@@ -457,6 +584,7 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
         return nullptr;
     }
     configure_curses();
+    terminal_guard::take_input_modes();
     const TitleCodes title = detect_title_codes();
     terminal_guard::arm(emergency_reset(title), title.restore);
     return std::make_unique<NcursesBackend>(screen, title);

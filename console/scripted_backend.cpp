@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "console/console.h"
+
 namespace blockslide {
 
 void ScriptedBackend::type(std::string_view characters) {
@@ -45,7 +47,7 @@ void ScriptedBackend::sleep(int milliseconds) {
 }
 
 void ScriptedBackend::play(std::string_view cue) {
-    sounds_.push_back(PlayedSound{now_ms_, std::string(cue)});
+    sounds_.push_back(PlayedSound{now_ms_, std::string(cue), console_screen()});
 }
 
 void ScriptedBackend::set_title(std::string_view title) {

@@ -23,6 +23,7 @@ public:
     struct PlayedSound {
         std::int64_t at_ms;
         std::string cue;
+        ScreenModel screen;  // as drawn when the cue started, shown or not
     };
     struct Frame {
         std::int64_t at_ms;

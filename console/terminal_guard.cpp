@@ -4,6 +4,7 @@
 #define NCURSES_WIDECHAR 1
 #endif
 #include <curses.h>
+#include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
 #include <termios.h>
@@ -40,6 +41,8 @@ volatile sig_atomic_t g_armed = 0;
 FixedBytes g_reset;          // attributes off, cursor on, keypad off, main screen, title back
 FixedBytes g_title_restore;  // just the title part, for the ordinary path after endwin
 termios g_shell_modes{};
+int g_shell_file_flags = -1;  // of standard input, -1 if unknown
+volatile sig_atomic_t g_resumed = 0;
 std::array<bool, kFatalSignals.size()> g_ignored_at_start{};
 
 void write_all(const char* data, std::size_t length) {
@@ -55,11 +58,17 @@ void write_all(const char* data, std::size_t length) {
 // Whichever fatal signal comes first puts the terminal back as the shell
 // expects it, then the signal is raised again with its default action so the
 // process ends exactly as it would have.
+void give_back_input() {
+    tcflush(STDIN_FILENO, TCIFLUSH);
+    if (g_shell_file_flags != -1) fcntl(STDIN_FILENO, F_SETFL, g_shell_file_flags);
+}
+
 void on_fatal_signal(int signal_number) {
     if (g_armed) {
         g_armed = 0;
         write_all(g_reset.bytes.data(), g_reset.length);
         tcsetattr(STDIN_FILENO, TCSANOW, &g_shell_modes);
+        give_back_input();
     }
     struct sigaction default_action {};
     default_action.sa_handler = SIG_DFL;
@@ -67,6 +76,10 @@ void on_fatal_signal(int signal_number) {
     sigaction(signal_number, &default_action, nullptr);
     // Blocked until this handler returns, then delivered with the default action.
     raise(signal_number);
+}
+
+void on_continue(int) {
+    g_resumed = 1;
 }
 
 sigset_t fatal_signal_set() {
@@ -88,6 +101,19 @@ void remember_shell_state() {
     }
 }
 
+void take_input_modes() {
+    termios modes{};
+    if (tcgetattr(STDIN_FILENO, &modes) == 0) {
+        modes.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF);
+        tcsetattr(STDIN_FILENO, TCSANOW, &modes);
+        def_prog_mode();  // so curses puts it back after Ctrl-Z and fg
+    }
+    g_shell_file_flags = fcntl(STDIN_FILENO, F_GETFL);
+    if (g_shell_file_flags != -1 && (g_shell_file_flags & O_NONBLOCK) != 0) {
+        fcntl(STDIN_FILENO, F_SETFL, g_shell_file_flags & ~O_NONBLOCK);
+    }
+}
+
 void restore_shell_modes() {
     tcsetattr(STDIN_FILENO, TCSANOW, &g_shell_modes);
 }
@@ -103,13 +129,23 @@ void arm(std::string_view reset, std::string_view title_restore) {
     for (std::size_t i = 0; i < kFatalSignals.size(); ++i) {
         if (!g_ignored_at_start[i]) sigaction(kFatalSignals[i], &action, nullptr);
     }
+    struct sigaction resume {};
+    resume.sa_handler = on_continue;
+    sigemptyset(&resume.sa_mask);
+    sigaction(SIGCONT, &resume, nullptr);
+}
+
+bool resumed() {
+    const bool was_resumed = g_resumed != 0;
+    g_resumed = 0;
+    return was_resumed;
 }
 
 bool armed() {
     return g_armed != 0;
 }
 
-void restore() {
+void restore(std::string_view final_screen) {
     // A Ctrl-C in the middle of endwin must not start the emergency path
     // halfway through this one; it is delivered (and ends the program) after.
     const sigset_t fatal = fatal_signal_set();
@@ -120,6 +156,8 @@ void restore() {
         curs_set(1);
         endwin();  // flushes curses' output, so the title escape comes after it
         write_all(g_title_restore.bytes.data(), g_title_restore.length);
+        write_all(final_screen.data(), final_screen.size());
+        give_back_input();
     }
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
 }

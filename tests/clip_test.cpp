@@ -1,0 +1,73 @@
+// The clips each program carries: the files of resources/, byte for byte, as
+// plain 16-bit PCM WAVE files of the games' sizes, audible and not clipped.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "sound/clips.h"
+
+namespace blockslide {
+namespace {
+
+struct ClipFormat {
+    const char* file;
+    const char* name;
+    std::uint32_t channels;
+    std::uint32_t data_bytes;
+};
+constexpr ClipFormat kClips[] = {{"beep2", "BEEP2", 1, 17088},
+                                 {"ding2", "DING2", 2, 80764},
+                                 {"done2", "DONE2", 2, 119292},
+                                 {"notify2", "NOTIFY2", 1, 10988}};
+constexpr std::uint32_t kRate = 22050, kBits = 16, kFull = 32767;
+constexpr std::size_t kSamplesAt = 44;  // RIFF header, 16-byte "fmt " chunk, data header
+
+class Clip : public ::testing::TestWithParam<ClipFormat> {};
+
+TEST_P(Clip, IsTheResourceFileAsAPcmWave) {
+    const ClipFormat& clip = GetParam();
+    std::ifstream file(std::string(BLOCKSLIDE_RESOURCES "/") + clip.file + ".wav",
+                       std::ios::binary);
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
+    const StoredClip* stored = find_clip(clip.file);
+    ASSERT_TRUE(stored != nullptr && stored->name == clip.name);
+    ASSERT_TRUE(std::ranges::equal(stored->wave, bytes)) << "not the file in resources/";
+    ASSERT_EQ(bytes.size(), kSamplesAt + clip.data_bytes);
+
+    auto field = [&](std::size_t at, int size) {
+        std::uint32_t value = 0;
+        for (int i = size - 1; i >= 0; --i) value = value << 8 | bytes[at + i];
+        return value;
+    };
+    auto tag = [&](std::size_t at) {
+        return std::string(bytes.begin() + at, bytes.begin() + at + 4);
+    };
+    EXPECT_EQ(tag(0) + tag(8) + tag(12) + tag(36), "RIFFWAVEfmt data");
+    const std::uint32_t frame_bytes = clip.channels * kBits / 8;
+    // RIFF size, fmt size, format tag, channels, rate, bytes per second, frame, bits, data size
+    EXPECT_EQ((std::vector{field(4, 4), field(16, 4), field(20, 2), field(22, 2), field(24, 4),
+                           field(28, 4), field(32, 2), field(34, 2), field(40, 4)}),
+              (std::vector{static_cast<std::uint32_t>(bytes.size() - 8), 16u, 1u, clip.channels,
+                           kRate, kRate * frame_bytes, frame_bytes, kBits, clip.data_bytes}));
+
+    // Clearly audible, below full scale, and faded to silence at both ends.
+    std::uint32_t loudest = 0;
+    for (std::size_t at = kSamplesAt; at < bytes.size(); at += 2)
+        loudest = std::max<std::uint32_t>(loudest, std::abs(std::int16_t(field(at, 2))));
+    EXPECT_GT(loudest, kFull / 4);
+    EXPECT_LT(loudest, kFull);
+    EXPECT_LT(std::abs(std::int16_t(field(kSamplesAt, 2))) +
+                  std::abs(std::int16_t(field(bytes.size() - 2, 2))),
+              64);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, Clip, ::testing::ValuesIn(kClips),
+                         [](const auto& info) { return std::string(info.param.file); });
+
+}  // namespace
+}  // namespace blockslide

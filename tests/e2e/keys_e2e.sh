@@ -1,0 +1,55 @@
+# blockslide-a in a real terminal, fed keys that start with Esc: Alt with a
+# digit, Home as different terminals send it, arrows whose bytes come apart,
+# Shift+Left, F11; and a held key that cannot bury a later one.
+
+. "$(dirname "$0")/lib.sh"
+
+GAME=$GAME_A
+QUESTION=' Do you wish to quit the game? (Y/n) '
+DIRECTION='Specify direction (arrow)'
+
+# slowly BYTE...: each written on its own, about 40 ms apart, as over a slow link.
+slowly() { for byte in "$@"; do keys -l "$byte" && sleep 0.02; done; }
+
+play
+wait_at 24 29 "$SELECT" "the first prompt"
+keys M-2 # block 2 has one way to go: left, to the free cell
+wait_at 24 69 "Moves: 1" "Alt+2 taken as 2"
+keys Home
+keys -l "${ESC}[7~" "${ESC}[H" "${ESC}OH" "${ESC}[1~"
+slowly "$ESC" "[" "A"
+keys -l 3 # block 3 can now go up or left
+wait_at 24 28 "$DIRECTION" "the direction prompt after Home and a split arrow"
+keys Home
+slowly "$ESC" "[" "D"
+wait_at 24 69 "Moves: 2" "a split Left arrow at the direction prompt"
+expect_at 12 46 "┌─────────┐" "block 3 moved left"
+ok "Alt+2, Home and split arrows at both prompts are keys, not Esc"
+
+keys -l Q
+wait_at 24 22 "$QUESTION" "the quit question"
+keys F11
+ended 0
+restored
+ok "F11 answers the quit question"
+
+play
+wait_at 24 29 "$SELECT" "the first prompt"
+keys -l 2 3
+wait_at 24 28 "$DIRECTION" "the direction prompt for block 3"
+keys S-Left
+wait_at 24 69 "Moves: 2" "Shift+Left as Left"
+expect_at 12 46 "┌─────────┐" "block 3 moved left"
+ok "Shift+Left moves a block left"
+
+# Block 1 cannot move: each press is refused with a 200 ms flash.
+for burst in $(seq 20); do keys -l "$(repeat 1 30)" && sleep 0.1; done
+sleep 0.3
+keys -l q
+started=$(date +%s)
+wait_at 24 22 "$QUESTION" "the quit question after a held key"
+[ $(($(date +%s) - started)) -le 5 ] || fail "q after a held key took more than 5 s"
+keys -l y
+ended 0
+restored
+ok "q after 600 refused presses is answered within 5 s"
