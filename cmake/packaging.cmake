@@ -1,7 +1,8 @@
-# Man pages and the Debian package. Debian keeps games in /usr/games, so the
-# package preset sets BLOCKSLIDE_GAMES_DIR to "games"; a plain install uses bin/.
+# Man pages and the Debian package. Games go to games/ under the prefix, as
+# Debian and the FHS keep them (/usr/games, /usr/local/games); distributions
+# that keep them in bin/ set BLOCKSLIDE_GAMES_DIR=bin.
 include(GNUInstallDirs)
-set(BLOCKSLIDE_GAMES_DIR "${CMAKE_INSTALL_BINDIR}" CACHE STRING
+set(BLOCKSLIDE_GAMES_DIR "games" CACHE STRING
     "Where the games are installed, relative to the install prefix")
 
 # Debian wants man pages compressed, reproducibly (no name or time stamp).
@@ -31,7 +32,9 @@ set(CPACK_PACKAGE_DESCRIPTION "Two keyboard-driven sliding-block puzzle games fo
 blockslide-a (FARNSWOG!, one puzzle) and blockslide-b (TRAXOLUMBINE,
 two puzzles). Slide numbered blocks until the big blue block with the face
 reaches its goal; watch the shortest solution if you get stuck.")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
+    set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+endif()
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
