@@ -5,7 +5,8 @@
 #include "console/console.h"
 #include "console/scripted_backend.h"
 #include "engine/main_loop.h"
-#include "engine/moves.h"
+#include "engine/move_execution.h"
+#include "engine/selection.h"
 #include "puzzles/puzzle_sets.h"
 
 namespace blockslide {
@@ -34,11 +35,11 @@ void BM_FindAndExecuteMove(benchmark::State& state) {
     ConsoleSession session(backend, backend);
     GameState game(farnswog_puzzles());
     start_new_game(game);
-    int direction = kLeft;
+    Direction direction = kLeft;
     for (auto _ : state) {
-        find_legal_directions(game, 2);
+        benchmark::DoNotOptimize(find_legal_directions(game, 2));
         execute_move(game, 2, direction);
-        direction = reverse_direction(direction);
+        direction = opposite_direction(direction);
     }
 }
 BENCHMARK(BM_FindAndExecuteMove);

@@ -39,13 +39,6 @@ const ScreenModel& console_screen() {
     return g_screen;
 }
 
-void console_set_size(int columns, int rows) {
-    // The model is fixed at 80 x 25; backends fit the real screen to it.
-    (void)columns;
-    (void)rows;
-    console_clear();
-}
-
 void console_set_title(std::string_view text) {
     backend().set_title(text);
 }

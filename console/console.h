@@ -24,7 +24,6 @@ public:
 
 const ScreenModel& console_screen();
 
-void console_set_size(int columns, int rows);
 void console_set_title(std::string_view text);
 void console_show_cursor(bool visible);
 void console_clear();

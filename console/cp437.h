@@ -1,5 +1,5 @@
-// Code page 437: the character set of the console the games were drawn for.
-// Every cell of the screen holds one of these bytes; backends show its glyph.
+// Code page 437: the character set of the games' text screen, box-drawing
+// glyphs included. Every cell of the screen holds one of these bytes; backends show its glyph.
 #pragma once
 
 #include <array>

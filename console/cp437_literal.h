@@ -28,7 +28,10 @@ struct Cp437Text {
 
 namespace detail {
 
-consteval char32_t decode_utf8(const char* bytes, std::size_t& i) {
+// Only ever evaluated inside the consteval operator below, so a throw here is
+// a compile error too. It is constexpr rather than consteval because clang 14
+// rejects a consteval call whose arguments are the caller's local variables.
+constexpr char32_t decode_utf8(const char* bytes, std::size_t& i) {
     auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
     unsigned char lead = byte(i);
     if (lead < 0x80) return bytes[i++];

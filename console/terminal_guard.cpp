@@ -33,7 +33,6 @@ struct FixedBytes {
         length = std::min(text.size(), bytes.size());
         std::copy_n(text.data(), length, bytes.data());
     }
-    std::string_view view() const { return {bytes.data(), length}; }
 };
 
 // Set while curses owns the terminal; whoever clears it restores the terminal.

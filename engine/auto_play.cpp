@@ -1,8 +1,12 @@
+#include "engine/auto_play.h"
+
+#include <string_view>
+
+#include "console/colors.h"
 #include "console/console.h"
 #include "engine/block_painter.h"
-#include "engine/moves.h"
-#include "engine/screen_frame.h"
-#include "engine/shell.h"
+#include "engine/move_execution.h"
+#include "engine/start_position.h"
 #include "engine/status_line.h"
 
 namespace blockslide {
@@ -11,15 +15,16 @@ namespace {
 
 constexpr std::string_view kCaption = "Auto-Play in Progress <any key to stop>";
 constexpr std::string_view kAnyKey = "<any key>";
-constexpr int kCaptionColor = 12;
-constexpr int kGrayBarColor = 7;
+constexpr int kCaptionColor = color::kLightRed;
+constexpr int kGrayBarColor = color::kLightGray;
+constexpr int kClosingFlashInk = kOwnColor;
+constexpr int kClosingFlashBody = color::kWhite;
 constexpr int kFirstMovePauseMs = 500;
 constexpr int kMovePauseMs = 750;
 constexpr int kClosingFlashes = 3;
-constexpr int kCaptionColumn = 21;
-constexpr int kAnyKeyColumn = 36;
 
-int direction_of_letter(char letter) {
+// Every stored move ends in one of U, R, D and L (the solutions are tested).
+Direction direction_of_letter(char letter) {
     switch (letter) {
         case 'U':
             return kUp;
@@ -27,24 +32,13 @@ int direction_of_letter(char letter) {
             return kRight;
         case 'D':
             return kDown;
-        case 'L':
-            return kLeft;
         default:
-            return 0;
+            return kLeft;
     }
 }
 
-void show_caption(std::string_view text, int column) {
-    console_set_color(kCaptionColor, 0);
-    console_locate(kStatusLine, column);
-    console_print(text);
-}
-
-void draw_start_position(GameState& game) {
-    draw_screen_frame(game);
-    set_up_puzzle(game);
-    for (int number = 1; number <= game.block_count(); ++number) draw_block(game, number, 0, 0);
-    draw_target_bar(game, kGrayBarColor);
+void show_caption(std::string_view text) {
+    show_centred_status(text, kCaptionColor, color::kBlack);
 }
 
 }  // namespace
@@ -53,8 +47,8 @@ void auto_play(GameState& game) {
     game.auto_playing = true;
     game.move_count = 0;
     play_sound("ding2");
-    draw_start_position(game);
-    show_caption(kCaption, kCaptionColumn);
+    draw_start_position(game, kGrayBarColor);
+    show_caption(kCaption);
     // Keys typed before the demonstration began do not stop it.
     console_flush_keys();
 
@@ -67,15 +61,16 @@ void auto_play(GameState& game) {
         }
         const MoveCode move = solution[step];
         const int number = block_for_key(game, move.substr(0, 1));
-        const int direction = direction_of_letter(move.back());
+        const Direction direction = direction_of_letter(move.back());
         if (step == 0) console_sleep(kFirstMovePauseMs);
         execute_move(game, number, direction);
         console_sleep(kMovePauseMs);
     }
 
-    flash_block(game, game.puzzle().goal_block, 0, 15, kClosingFlashes);
+    flash_block(game, game.puzzle().goal_block, kClosingFlashInk, kClosingFlashBody,
+                kClosingFlashes);
     blank_status_line();
-    show_caption(kAnyKey, kAnyKeyColumn);
+    show_caption(kAnyKey);
     console_wait_key();
     game.auto_playing = false;
 }

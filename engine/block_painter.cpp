@@ -3,23 +3,27 @@
 #include <array>
 #include <string>
 
+#include "console/colors.h"
 #include "console/console.h"
 #include "console/cp437_literal.h"
-#include "engine/status_line.h"
+#include "engine/text_runs.h"
 
 namespace blockslide {
 
 namespace {
 
-constexpr int kLabelColor = 15;
+constexpr int kLabelColor = color::kWhite;
+constexpr int kFlashMilliseconds = 200;
+constexpr int kTargetBarColumn = 69;
+constexpr int kTargetBarRows = 10;
 constexpr auto kFullBlock = "█"_cp437;
 
 // Face colours: dark gray with a yellow digit on a fresh puzzle, yellow with
 // a white digit once a move is recorded.
-constexpr int kFreshFaceColor = 8;
-constexpr int kFreshDigitColor = 14;
-constexpr int kPlayedFaceColor = 14;
-constexpr int kPlayedDigitColor = 15;
+constexpr int kFreshFaceColor = color::kDarkGray;
+constexpr int kFreshDigitColor = color::kYellow;
+constexpr int kPlayedFaceColor = color::kYellow;
+constexpr int kPlayedDigitColor = color::kWhite;
 
 void draw_outline(const Block& block) {
     const int inner = block.width - 2;
@@ -98,11 +102,12 @@ FaceDrawing zombie(const FaceLiterals& face) {
 }
 
 void draw_face(const GameState& game, const Block& block) {
-    const bool fresh = game.history_length() == 0;
+    const bool fresh = game.history.empty();
     const int face_color = fresh ? kFreshFaceColor : kPlayedFaceColor;
     const int digit_color = fresh ? kFreshDigitColor : kPlayedDigitColor;
     const FaceLiterals& literals = game.puzzles->face;
-    const FaceDrawing drawing = game.face_style == kZombie ? zombie(literals) : nice_man(literals);
+    const FaceDrawing drawing =
+        game.face_style == FaceStyle::kZombie ? zombie(literals) : nice_man(literals);
 
     console_set_color(face_color, kKeepColor);
     for (const FaceRow& row : drawing) {
@@ -125,8 +130,8 @@ void draw_label(const Block& block) {
 
 void draw_block(const GameState& game, int number, int ink_override, int body_override) {
     const Block& block = game.block(number);
-    const int ink = ink_override != 0 ? ink_override : block.ink_color;
-    const int body = body_override != 0 ? body_override : block.body_color;
+    const int ink = ink_override != kOwnColor ? ink_override : block.ink_color;
+    const int body = body_override != kOwnColor ? body_override : block.body_color;
     console_set_color(ink, body);
     draw_outline(block);
     console_set_color(kLabelColor, body);
@@ -141,7 +146,7 @@ void flash_block(const GameState& game, int number, int ink, int body, int times
     for (int k = 1; k <= times; ++k) {
         draw_block(game, number, ink, body);
         console_sleep(kFlashMilliseconds);
-        draw_block(game, number, 0, 0);
+        draw_block(game, number);
         if (k < times) console_sleep(kFlashMilliseconds);
     }
 }
@@ -153,11 +158,6 @@ void draw_target_bar(const GameState& game, int color) {
         console_locate(row, kTargetBarColumn);
         console_print(kFullBlock);
     }
-}
-
-void toggle_face(GameState& game) {
-    game.face_style = 3 - game.face_style;
-    draw_block(game, game.puzzles->face_block, 0, 0);
 }
 
 }  // namespace blockslide

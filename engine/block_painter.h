@@ -1,5 +1,5 @@
-// Painting blocks: outline, fill and label or face; flashes, the target bar
-// and the face toggle.
+// Painting blocks: outline, fill and label or face; flashes and the target
+// bar.
 #pragma once
 
 #include "engine/game_state.h"
@@ -7,14 +7,13 @@
 namespace blockslide {
 
 // Override colours of 0 select the block's own ink and body colours.
-void draw_block(const GameState& game, int number, int ink_override, int body_override);
+inline constexpr int kOwnColor = 0;
+
+void draw_block(const GameState& game, int number, int ink_override = kOwnColor,
+                int body_override = kOwnColor);
 // Shows the block in other colours for 200 ms, `times` times, then normally.
 void flash_block(const GameState& game, int number, int ink, int body, int times);
+// The column of full blocks beside the goal place.
 void draw_target_bar(const GameState& game, int color);
-void toggle_face(GameState& game);
-
-inline constexpr int kFlashMilliseconds = 200;
-inline constexpr int kTargetBarColumn = 69;
-inline constexpr int kTargetBarRows = 10;
 
 }  // namespace blockslide

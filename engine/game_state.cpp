@@ -28,8 +28,8 @@ MoveRecord MoveHistory::at(int index) const {
 }
 
 const Puzzle& GameState::puzzle() const {
-    // Any game number but 1 means the second puzzle, where there is one.
-    std::size_t index = game_number == 1 ? 0 : 1;
+    // Any game number but the first means the second puzzle, where there is one.
+    std::size_t index = game_number == kFirstPuzzle ? 0 : 1;
     if (index >= puzzles->puzzles.size()) index = 0;
     return puzzles->puzzles[index];
 }
@@ -50,9 +50,9 @@ void set_up_puzzle(GameState& game) {
 }
 
 int block_for_key(const GameState& game, std::string_view key) {
-    if (key.size() != 1) return 0;
+    if (key.size() != 1) return kNoBlock;
     std::size_t position = game.puzzles->block_keys.find(key[0]);
-    return position == std::string_view::npos ? 0 : static_cast<int>(position) + 1;
+    return position == std::string_view::npos ? kNoBlock : static_cast<int>(position) + 1;
 }
 
 }  // namespace blockslide

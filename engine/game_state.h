@@ -2,28 +2,18 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <string_view>
 
+#include "console/colors.h"
+#include "engine/direction.h"
 #include "engine/puzzle_set.h"
 
 namespace blockslide {
 
-// A set of directions is the sum of their codes.
-enum Direction : int { kUp = 1, kRight = 2, kDown = 4, kLeft = 8 };
-
-inline constexpr int reverse_direction(int direction) {
-    return direction == kUp || direction == kDown ? 5 - direction : 10 - direction;
-}
-
-// Board geometry on the 80 x 25 screen: 5 x 4 cells of 11 columns by 5 rows.
+// One board cell on the 80 x 25 screen is 11 columns by 5 rows.
 inline constexpr int kCellWidth = 11;
 inline constexpr int kCellHeight = 5;
-inline constexpr int kBoardTopRow = 2;
-inline constexpr int kBoardLeftColumn = 13;
-inline constexpr int kBoardColumns = 5;
-inline constexpr int kBoardRows = 4;
-inline constexpr int kBlockInkColor = 15;
+inline constexpr int kBlockInkColor = color::kWhite;
 
 struct Block {
     int width = 0;
@@ -37,7 +27,7 @@ struct Block {
 
 struct MoveRecord {
     int block = 0;
-    int direction = 0;
+    Direction direction = kUp;
 };
 
 inline constexpr int kHistoryCapacity = 1000;
@@ -47,9 +37,10 @@ inline constexpr int kHistoryCapacity = 1000;
 class MoveHistory {
 public:
     int length() const { return length_; }
+    bool empty() const { return length_ == 0; }
     void clear() { length_ = 0; }
     void push(MoveRecord move);
-    MoveRecord pop();  // the caller checks length() first
+    MoveRecord pop();  // the caller checks empty() first
     MoveRecord last() const;
     MoveRecord at(int index) const;  // 1 = oldest kept
 
@@ -59,6 +50,20 @@ private:
     int oldest_ = 0;
     int length_ = 0;
 };
+
+enum class FaceStyle { kNiceMan, kZombie };
+
+inline constexpr FaceStyle other_face_style(FaceStyle style) {
+    return style == FaceStyle::kNiceMan ? FaceStyle::kZombie : FaceStyle::kNiceMan;
+}
+
+// Puzzles are numbered from 1; G switches between the first and the second.
+inline constexpr int kFirstPuzzle = 1;
+inline constexpr int kSecondPuzzle = 2;
+
+inline constexpr int other_puzzle_number(int game_number) {
+    return game_number == kFirstPuzzle ? kSecondPuzzle : kFirstPuzzle;
+}
 
 struct GameState {
     explicit GameState(const PuzzleSet& set) : puzzles(&set) {}
@@ -70,27 +75,20 @@ struct GameState {
     bool solved = false;
     bool undoing = false;
     bool auto_playing = false;
-    bool quit_requested = false;
-    std::string command;
-    std::string last_key;
-    int legal_directions = 0;
-    int chosen_direction = 0;
-    int face_style = 1;
-    int game_number = 1;
+    FaceStyle face_style = FaceStyle::kNiceMan;
+    int game_number = kFirstPuzzle;
 
     int block_count() const { return static_cast<int>(puzzles->blocks.size()); }
-    int history_length() const { return history.length(); }
     const Puzzle& puzzle() const;
     const Block& block(int number) const { return blocks[number]; }
 };
 
-inline constexpr int kNiceMan = 1;
-inline constexpr int kZombie = 2;
-
 // Puts every block of the current puzzle on its start place.
 void set_up_puzzle(GameState& game);
 
-// The block number of a key (1 = first block key), or 0 when it is none.
+inline constexpr int kNoBlock = 0;
+
+// The block number of a key (1 = first block key), or kNoBlock.
 int block_for_key(const GameState& game, std::string_view key);
 
 }  // namespace blockslide

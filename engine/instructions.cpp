@@ -1,19 +1,19 @@
+#include "engine/instructions.h"
+
 #include <string_view>
 
+#include "console/colors.h"
 #include "console/console.h"
 #include "console/cp437_literal.h"
-#include "engine/shell.h"
-#include "engine/status_line.h"
+#include "engine/text_runs.h"
 
 namespace blockslide {
 
 namespace {
 
-constexpr int kBoxInk = 2;
-constexpr int kBoxPaper = 15;
-constexpr int kTextInk = 0;
-
-}  // namespace
+constexpr int kBoxInk = color::kGreen;
+constexpr int kBoxPaper = color::kWhite;
+constexpr int kTextInk = color::kBlack;
 
 void draw_double_box(const GameState& game) {
     const InstructionBox& box = game.puzzles->instruction_box;
@@ -34,6 +34,8 @@ void draw_double_box(const GameState& game) {
     print_repeated("═"_cp437, box.width);
     console_print("╝"_cp437);
 }
+
+}  // namespace
 
 void show_instructions(const GameState& game) {
     const InstructionBox& box = game.puzzles->instruction_box;

@@ -7,10 +7,11 @@
 namespace blockslide {
 
 // Plays one program's puzzles on the attached console until the player
-// leaves; returns the exit code (0 on every way out).
+// leaves; returns the program's exit code, which is 0 on every way out.
 int run_game(const PuzzleSet& puzzles);
 
-// Lays the current puzzle out afresh and draws the whole game screen.
+// Starts the current puzzle over: empty history, counters at zero, and the
+// start position drawn afresh.
 void start_new_game(GameState& game);
 
 }  // namespace blockslide

@@ -1,18 +1,26 @@
-#include "engine/moves.h"
+#include "engine/move_execution.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
 
+#include "console/colors.h"
 #include "console/console.h"
+#include "console/screen_model.h"
 #include "engine/block_painter.h"
 #include "engine/status_line.h"
+#include "engine/text_runs.h"
 
 namespace blockslide {
 
 namespace {
 
-constexpr int kMoveCounterColor = 11;
+constexpr int kMoveCounterColor = color::kLightCyan;
+constexpr int kMoveCounterRow = kStatusLine;
+constexpr int kMoveCounterColumn = 69;
+constexpr std::string_view kMoveCounterLabel = "Moves: ";
 
-void shift_block(Block& block, int direction) {
+void shift_block(Block& block, Direction direction) {
     switch (direction) {
         case kUp:
             block.top_row -= kCellHeight;
@@ -26,13 +34,11 @@ void shift_block(Block& block, int direction) {
         case kLeft:
             block.left_column -= kCellWidth;
             break;
-        default:
-            break;
     }
 }
 
 void blank_rectangle(int top_row, int left_column, int width, int height) {
-    console_set_color(0, 0);
+    console_set_color(color::kBlack, color::kBlack);
     for (int row = top_row; row < top_row + height; ++row) {
         console_locate(row, left_column);
         console_print(blanks(width));
@@ -40,7 +46,7 @@ void blank_rectangle(int top_row, int left_column, int width, int height) {
 }
 
 // Blanks the one-cell-deep strip the block has just left.
-void blank_vacated_strip(const Block& moved, int direction) {
+void blank_vacated_strip(const Block& moved, Direction direction) {
     const int w = moved.width;
     const int h = moved.height;
     const int t = moved.top_row;
@@ -58,22 +64,23 @@ void blank_vacated_strip(const Block& moved, int direction) {
         case kLeft:
             blank_rectangle(t, l + w, kCellWidth, h);
             break;
-        default:
-            break;
     }
 }
 
-// "Moves:", the count with a blank before and after it, and five blanks that
-// wipe the digits of a longer number written there before. The blanks run on
-// past column 80 into row 25, where they change nothing visible.
+// "Moves: " and the count from column 69, blanks after it to the end of the
+// row to wipe a longer number shown there before. A count too long for that
+// room starts further left, so the text never runs past column 80.
 void show_move_count(int move_count) {
-    char text[32] = "Moves: ";
-    char* end = std::to_chars(text + 7, text + 20, move_count).ptr;
-    std::string_view counter(text, static_cast<std::size_t>(end - text));
-    console_set_color(kMoveCounterColor, 0);
-    console_locate(kMoveCounterRow, kMoveCounterColumn);
+    char text[32];
+    char* end = std::copy(kMoveCounterLabel.begin(), kMoveCounterLabel.end(), text);
+    end = std::to_chars(end, text + sizeof text, move_count).ptr;
+    const std::string_view counter(text, static_cast<std::size_t>(end - text));
+    const int length = static_cast<int>(counter.size());
+    const int column = std::min(kMoveCounterColumn, kScreenColumns + 1 - length);
+    console_set_color(kMoveCounterColor, color::kBlack);
+    console_locate(kMoveCounterRow, column);
     console_print(counter);
-    console_print(blanks(6));
+    console_print(blanks(kScreenColumns + 1 - column - length));
 }
 
 bool goal_reached(const GameState& game, int number) {
@@ -85,11 +92,11 @@ bool goal_reached(const GameState& game, int number) {
 
 }  // namespace
 
-void execute_move(GameState& game, int number, int direction) {
+void execute_move(GameState& game, int number, Direction direction) {
     Block& block = game.blocks[number];
     shift_block(block, direction);
     // Drawn before the blanking: a two-cell block still covers half its old place.
-    draw_block(game, number, 0, 0);
+    draw_block(game, number);
     blank_vacated_strip(block, direction);
 
     ++game.move_count;

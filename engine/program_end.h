@@ -1,16 +1,14 @@
-// Ending the program from deep inside a game: the exception unwinds to the
-// entry point, which restores the terminal and returns the exit code. The
-// engine never calls exit(), so whole games can run inside a test.
+// Ending the program from deep inside a game: the exception unwinds to
+// run_game, which returns to the entry point, where the terminal is restored.
+// The engine never calls exit(), so whole games can run inside a test.
 #pragma once
 
 namespace blockslide {
 
-struct ProgramEnd {
-    int exit_code = 0;
-};
+struct ProgramEnd {};
 
 [[noreturn]] inline void end_program() {
-    throw ProgramEnd{0};
+    throw ProgramEnd{};
 }
 
 }  // namespace blockslide

@@ -2,14 +2,18 @@
 
 #include <string>
 
+#include "console/colors.h"
 #include "console/console.h"
 #include "console/cp437_literal.h"
 #include "engine/status_line.h"
+#include "engine/text_runs.h"
 
 namespace blockslide {
 
 namespace {
 
+constexpr int kBoxColor = color::kDarkGray;
+constexpr int kBoxLineColor = color::kBlack;
 constexpr int kBoxTopRow = 1;
 constexpr int kBoxBottomRow = 22;
 constexpr int kBoxLeftColumn = 11;
@@ -17,12 +21,12 @@ constexpr int kBoxRightWallColumn = 68;
 constexpr int kBoxInnerWidth = 57;
 constexpr int kGameCaptionRow = 6;
 constexpr int kGameCaptionColumn = 2;
-constexpr int kGameCaptionColor = 11;
+constexpr int kGameCaptionColor = color::kLightCyan;
 constexpr int kCommandBarRow = 8;
 constexpr int kCommandBarColumn = 4;
-constexpr int kCommandLetterColor = 14;
-constexpr int kCommandRestColor = 7;
-constexpr int kPromptColor = 7;
+constexpr int kCommandLetterColor = color::kYellow;
+constexpr int kCommandRestColor = color::kLightGray;
+constexpr int kPromptColor = color::kLightGray;
 constexpr std::string_view kFirstPrompt = "Select your first move";
 
 void draw_box_edge(int row, std::string_view left, std::string_view right) {
@@ -36,18 +40,18 @@ void draw_box_edge(int row, std::string_view left, std::string_view right) {
 // so every cell of the box stops a block.
 void draw_box() {
     const int bottom_board_row = kBoxBottomRow - 1;
-    console_set_color(0, kBoxColor);
+    console_set_color(kBoxLineColor, kBoxColor);
     draw_box_edge(kBoxTopRow, "┌"_cp437, "┐"_cp437);
     for (int row = kBoxTopRow + 1; row <= bottom_board_row; ++row) {
         console_locate(row, kBoxLeftColumn);
-        console_set_color(0, kKeepColor);
+        console_set_color(kBoxLineColor, kKeepColor);
         console_print("│"_cp437);
         console_set_color(kBoxColor, kKeepColor);
         console_print("█"_cp437);
         console_locate(row, kBoxRightWallColumn);
         console_set_color(kBoxColor, kKeepColor);
         console_print("█"_cp437);
-        console_set_color(0, kKeepColor);
+        console_set_color(kBoxLineColor, kKeepColor);
         console_print("│"_cp437);
     }
     draw_box_edge(kBoxBottomRow, "└"_cp437, "┘"_cp437);
@@ -56,7 +60,7 @@ void draw_box() {
 void draw_game_caption(const GameState& game) {
     const std::string_view caption = game.puzzles->game_caption;
     if (caption.empty()) return;
-    console_set_color(kGameCaptionColor, 0);
+    console_set_color(kGameCaptionColor, color::kBlack);
     console_locate(kGameCaptionRow, kGameCaptionColumn);
     console_print(caption);
     console_print(std::to_string(game.game_number));
@@ -66,7 +70,7 @@ void draw_command_bar(const GameState& game) {
     int row = kCommandBarRow;
     for (const CommandWord& word : game.puzzles->command_bar) {
         console_locate(row++, kCommandBarColumn);
-        console_set_color(kCommandLetterColor, 0);
+        console_set_color(kCommandLetterColor, color::kBlack);
         console_print(word.letter);
         console_set_color(kCommandRestColor, kKeepColor);
         console_print(word.rest);
@@ -77,30 +81,12 @@ void draw_command_bar(const GameState& game) {
 
 void draw_screen_frame(const GameState& game) {
     console_show_cursor(false);
-    console_set_color(0, 0);
+    console_set_color(color::kBlack, color::kBlack);
     console_clear();
     draw_box();
     draw_game_caption(game);
     draw_command_bar(game);
-    console_set_color(kPromptColor, 0);
-    console_locate(kStatusLine, centred_column(kFirstPrompt));
-    console_print(kFirstPrompt);
-}
-
-void print_repeated(std::string_view piece, int times) {
-    for (int i = 0; i < times; ++i) console_print(piece);
-}
-
-void blank_status_line() {
-    console_set_color(0, 0);
-    console_locate(kStatusLine, kStatusBlankColumn);
-    console_print(blanks(kStatusBlankWidth));
-}
-
-void show_centred_status(std::string_view text, int foreground, int background) {
-    console_set_color(foreground, background);
-    console_locate(kStatusLine, centred_column(text));
-    console_print(text);
+    show_centred_status(kFirstPrompt, kPromptColor, color::kBlack);
 }
 
 }  // namespace blockslide

@@ -8,6 +8,4 @@ namespace blockslide {
 
 void draw_screen_frame(const GameState& game);
 
-inline constexpr int kBoxColor = 8;
-
 }  // namespace blockslide

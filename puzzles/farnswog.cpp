@@ -1,4 +1,5 @@
 // blockslide-a: slide the big blue block 10 to the right-hand centre.
+#include "console/colors.h"
 #include "console/cp437_literal.h"
 #include "puzzles/puzzle_sets.h"
 
@@ -7,17 +8,17 @@ namespace blockslide {
 namespace {
 
 constexpr BlockLayout kBlocks[] = {
-    // width, height, body colour, top row, left column
-    {11, 5, 6, 2, 57},   // 1 brown
-    {11, 5, 3, 7, 57},   // 2 cyan
-    {11, 5, 2, 12, 57},  // 3 green
-    {11, 5, 4, 17, 57},  // 4 red
-    {22, 5, 2, 2, 13},   // 5 green
-    {22, 5, 5, 2, 35},   // 6 magenta
-    {22, 5, 6, 17, 13},  // 7 brown
-    {22, 5, 3, 17, 35},  // 8 cyan
-    {11, 10, 4, 7, 35},  // 9 red
-    {22, 10, 1, 7, 13},  // 10 blue, the face block
+    // width, height, body colour, top row, left column; block number
+    {11, 5, color::kBrown, 2, 57},    // 1
+    {11, 5, color::kCyan, 7, 57},     // 2
+    {11, 5, color::kGreen, 12, 57},   // 3
+    {11, 5, color::kRed, 17, 57},     // 4
+    {22, 5, color::kGreen, 2, 13},    // 5
+    {22, 5, color::kMagenta, 2, 35},  // 6
+    {22, 5, color::kBrown, 17, 13},   // 7
+    {22, 5, color::kCyan, 17, 35},    // 8
+    {11, 10, color::kRed, 7, 35},     // 9
+    {22, 10, color::kBlue, 7, 13},    // 10, the face block
 };
 
 constexpr MoveCode kSolution[] = {

@@ -1,5 +1,6 @@
 // blockslide-b: two puzzles on one layout; bring the big blue block 9 to the
 // lower right (#1) or the upper right (#2). G switches between them.
+#include "console/colors.h"
 #include "console/cp437_literal.h"
 #include "puzzles/puzzle_sets.h"
 
@@ -8,16 +9,16 @@ namespace blockslide {
 namespace {
 
 constexpr BlockLayout kBlocks[] = {
-    // width, height, body colour, top row, left column
-    {11, 5, 3, 2, 35},    // 1 cyan
-    {11, 5, 4, 7, 35},    // 2 red
-    {11, 10, 2, 12, 13},  // 3 green
-    {11, 10, 5, 12, 24},  // 4 magenta
-    {11, 10, 3, 12, 46},  // 5 cyan
-    {11, 10, 4, 12, 57},  // 6 red
-    {22, 5, 6, 2, 46},    // 7 brown
-    {22, 5, 2, 7, 46},    // 8 green
-    {22, 10, 1, 2, 13},   // 9 blue, the face block
+    // width, height, body colour, top row, left column; block number
+    {11, 5, color::kCyan, 2, 35},       // 1
+    {11, 5, color::kRed, 7, 35},        // 2
+    {11, 10, color::kGreen, 12, 13},    // 3
+    {11, 10, color::kMagenta, 12, 24},  // 4
+    {11, 10, color::kCyan, 12, 46},     // 5
+    {11, 10, color::kRed, 12, 57},      // 6
+    {22, 5, color::kBrown, 2, 46},      // 7
+    {22, 5, color::kGreen, 7, 46},      // 8
+    {22, 10, color::kBlue, 2, 13},      // 9, the face block
 };
 
 constexpr MoveCode kLowerRightSolution[] = {

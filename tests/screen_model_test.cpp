@@ -180,9 +180,6 @@ TEST_F(ConsoleTest, OperationsActOnTheSessionScreenAndReadAttributesBack) {
     console_set_color(kBlack, kBlack);
     console_clear();
     EXPECT_EQ(console_cell_attribute(3, 79), 0);
-    console_print("left over");
-    console_set_size(kLastColumn, kLastRow);
-    EXPECT_EQ(text_at(console_screen(), 1, 1, 9), std::string(9, ' '));
 }
 
 TEST(ConsoleSession, StartsBlankInLightGrayOnBlackAndShowsTheLastScreenWhenItEnds) {

@@ -120,8 +120,8 @@ void ShadowBoard::lay_out_start() {
 }
 
 void ShadowBoard::start_over() {
-    lay_out_start();
     history_.clear();
+    lay_out_start();
 }
 
 // A moved block is drawn before its move is recorded or taken back.

@@ -39,7 +39,7 @@ public:
     // kept (auto-play's redraw); the counter starts again.
     void lay_out_start();
     void clear_history() { history_.clear(); }
-    // A puzzle start: lay_out_start, then an empty history.
+    // A puzzle start: an empty history, then lay_out_start (fresh face colours).
     void start_over();
 
     ExpectedScreen expected_board() const;

@@ -11,7 +11,8 @@
 #include "console/scripted_backend.h"
 #include "engine/game_state.h"
 #include "engine/main_loop.h"
-#include "engine/moves.h"
+#include "engine/move_execution.h"
+#include "engine/selection.h"
 #include "tests/game_facts.h"
 #include "tests/shadow_board.h"
 
@@ -38,17 +39,17 @@ Replay replay(const ProgramFacts& program, int game_number, ShadowBoard& board,
     Replay result;
     for (std::string_view move : split_moves(listing)) {
         for (int block = 1; block <= game.block_count(); ++block) {
-            find_legal_directions(game, block);
-            if (game.legal_directions != board.legal_directions(block) &&
-                result.disagreements.size() < 2000) {
+            const int legal = find_legal_directions(game, block);
+            if (legal != board.legal_directions(block) && result.disagreements.size() < 2000) {
                 result.disagreements += "before move " + std::to_string(result.moves + 1) +
                                         ", block " + std::to_string(block) + ": " +
-                                        std::to_string(game.legal_directions) + "\n";
+                                        std::to_string(legal) + "\n";
             }
         }
         const int block = board.block_number(move[0]);
         board.play(move);
-        execute_move(game, block, 1 << std::string_view("URDL").find(move[1]));
+        execute_move(game, block,
+                     static_cast<Direction>(1 << std::string_view("URDL").find(move[1])));
         ++result.moves;
         if (game.solved && result.first_solving_move == 0) result.first_solving_move = result.moves;
         if (board.goal_reached(goal) && result.first_goal_move == 0) {

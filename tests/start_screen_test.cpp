@@ -55,6 +55,8 @@ std::vector<StartCase> start_cases() {
         {"HelpClosedByAnArrow", a, "2L H <Up>", ""},
         {"HelpClosedByEnter", a, "2L H <Enter>", ""},
         {"HelpClosedInB", b, "2D H x", ""},
+        // The face block itself moved: the fresh puzzle still shows the fresh face.
+        {"FreshFaceAfterTheFaceBlockMovedAndH", b, "2D 2D 1D 1D 9R H x", ""},
     };
 }
 
