@@ -9,6 +9,7 @@
 #include <langinfo.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/mman.h>
 #include <termios.h>
 #include <unistd.h>
 #include <wchar.h>
@@ -142,7 +143,13 @@ void configure_curses() {
     typeahead(-1);
     intrflush(stdscr, FALSE);
     curs_set(0);
-    if (has_colors()) start_color();
+    if (has_colors()) {
+        start_color();
+        // Every cell of the game has a colour pair of its own; pair 0 then
+        // stays the terminal's own colours, which the attribute reset that
+        // ends each update already restores, so no colours follow it.
+        use_default_colors();
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -203,9 +210,49 @@ struct Layout {
 constexpr std::string_view kTooSmallNotice =
     " Please make this terminal at least 80 columns by 25 rows. ";
 
+// Curses sends each cursor movement of an update in a write of its own, and
+// over a network every write may travel in a packet of its own. While an
+// update is drawn, the descriptor curses writes to points at a file in
+// memory; the whole update then goes to the terminal in one write.
+class UpdateBatch {
+public:
+    explicit UpdateBatch(int curses_output)
+        : curses_output_(curses_output),
+          memory_(::memfd_create("blockslide-update", MFD_CLOEXEC)) {}
+    ~UpdateBatch() {
+        if (memory_ >= 0) ::close(memory_);
+    }
+    UpdateBatch(const UpdateBatch&) = delete;
+    UpdateBatch& operator=(const UpdateBatch&) = delete;
+
+    void begin() {
+        active_ =
+            memory_ >= 0 && curses_output_ != STDOUT_FILENO && ::dup2(memory_, curses_output_) >= 0;
+    }
+    void send() {
+        if (!active_) return;
+        active_ = false;
+        ::dup2(STDOUT_FILENO, curses_output_);
+        char bytes[16384];
+        off_t offset = 0;
+        for (ssize_t count; (count = ::pread(memory_, bytes, sizeof bytes, offset)) > 0;) {
+            terminal_guard::write_to_terminal(
+                std::string_view(bytes, static_cast<std::size_t>(count)));
+            offset += count;
+        }
+        if (::ftruncate(memory_, 0) == 0) ::lseek(memory_, 0, SEEK_SET);
+    }
+
+private:
+    int curses_output_;
+    int memory_;
+    bool active_ = false;
+};
+
 class NcursesBackend final : public ConsoleBackend {
 public:
-    NcursesBackend(SCREEN* screen, TitleCodes title) : screen_(screen), title_(std::move(title)) {
+    NcursesBackend(SCREEN* screen, std::FILE* output, TitleCodes title)
+        : screen_(screen), output_(output), batch_(fileno(output)), title_(std::move(title)) {
         for (int byte = 0; byte < 256; ++byte) {
             const char32_t glyph = glyph_of(static_cast<std::uint8_t>(byte));
             // Width 1 means the locale can encode the glyph and it takes one cell.
@@ -223,6 +270,7 @@ public:
     ~NcursesBackend() override {
         terminal_guard::restore(final_screen_codes());
         delscreen(screen_);
+        if (output_ != stdout) std::fclose(output_);
     }
 
     NcursesBackend(const NcursesBackend&) = delete;
@@ -239,7 +287,9 @@ public:
         repaint_all_ = false;
         place_cursor(screen);
         wnoutrefresh(stdscr);
+        batch_.begin();
         doupdate();
+        batch_.send();
     }
 
     std::string wait_key() override {
@@ -393,12 +443,15 @@ private:
         mvwadd_wch(stdscr, y, x, &styled);
     }
 
+    // A hidden cursor is left wherever the last change put it: moving it
+    // would cost bytes on every update for nothing to see.
     void place_cursor(const ScreenModel& screen) {
         const int y = layout_.top + screen.cursor_row() - 1;
         const int x = layout_.left + screen.cursor_column() - 1;
         const bool show = screen.cursor_visible() && visible(y, x);
-        if (visible(y, x)) wmove(stdscr, y, x);
+        if (show) wmove(stdscr, y, x);
         if (show != cursor_shown_) {
+            leaveok(stdscr, show ? FALSE : TRUE);
             curs_set(show ? 1 : 0);
             cursor_shown_ = show;
         }
@@ -514,6 +567,8 @@ private:
     static constexpr long kQuietCheckMs = 250;
 
     SCREEN* screen_;
+    std::FILE* output_;  // curses' own descriptor of the terminal
+    UpdateBatch batch_;
     TitleCodes title_;
     std::string title_text_;
     KeyDecoder decoder_{utf8_locale()};
@@ -568,9 +623,18 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
     std::setlocale(LC_CTYPE, "");
     terminal_guard::remember_shell_state();
 
+    // Curses gets a descriptor of the terminal of its own, which UpdateBatch
+    // can point elsewhere while an update is drawn.
+    const int curses_output = ::dup(STDOUT_FILENO);
+    std::FILE* output = curses_output < 0 ? nullptr : ::fdopen(curses_output, "w");
+    if (output == nullptr) {
+        if (curses_output >= 0) ::close(curses_output);
+        output = stdout;  // then every update goes out as curses writes it
+    }
     // newterm rather than initscr: initscr ends the program on failure.
-    SCREEN* screen = newterm(nullptr, stdout, stdin);
+    SCREEN* screen = newterm(nullptr, output, stdin);
     if (screen == nullptr) {
+        if (output != stdout) std::fclose(output);
         problem = unusable_terminal_reason();
         return nullptr;
     }
@@ -579,6 +643,7 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
     // screen could only be printed line after line.
     if (raw_capability("cup") == nullptr) {
         delscreen(screen);
+        if (output != stdout) std::fclose(output);
         terminal_guard::restore_shell_modes();  // newterm already changed them
         problem = unusable_terminal_reason();
         return nullptr;
@@ -587,7 +652,7 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
     terminal_guard::take_input_modes();
     const TitleCodes title = detect_title_codes();
     terminal_guard::arm(emergency_reset(title), title.restore);
-    return std::make_unique<NcursesBackend>(screen, title);
+    return std::make_unique<NcursesBackend>(screen, output, title);
 }
 
 }  // namespace blockslide
