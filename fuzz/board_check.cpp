@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "console/colors.h"
@@ -41,29 +42,44 @@ std::string block_name(int number) {
     return "block " + std::to_string(number);
 }
 
-bool inside_board(int cell_column, int cell_row) {
-    return cell_column >= 0 && cell_column < kBoardColumns && cell_row >= 0 &&
-           cell_row < kBoardRows;
+// The cells a block covers: from `column`, `row`, so many of each.
+struct CellSpan {
+    int column;
+    int row;
+    int columns;
+    int rows;
+};
+
+// Blocks are one or two cells in each direction.
+constexpr int kMaxBlockCells = 2;
+
+// The cells of a block at `place`, or nothing when it is not on whole cells
+// inside the board.
+std::optional<CellSpan> cells_of(const Block& block, BlockPlace place) {
+    const int left = place.left_column - kBoardLeftColumn;
+    const int top = place.top_row - kBoardTopRow;
+    if (block.width % kCellWidth != 0 || block.height % kCellHeight != 0 ||
+        left % kCellWidth != 0 || top % kCellHeight != 0 || left < 0 || top < 0)
+        return std::nullopt;
+    const CellSpan span{left / kCellWidth, top / kCellHeight, block.width / kCellWidth,
+                        block.height / kCellHeight};
+    const bool sized = span.columns >= 1 && span.columns <= kMaxBlockCells && span.rows >= 1 &&
+                       span.rows <= kMaxBlockCells;
+    if (!sized || span.column + span.columns > kBoardColumns || span.row + span.rows > kBoardRows)
+        return std::nullopt;
+    return span;
 }
 
 // Puts `mark` on the cells that block `number` covers at `place` (kNoBlock
 // takes it off again); the broken rule, or "".
 std::string mark_cells(Grid& grid, const GameState& game, int number, BlockPlace place, int mark) {
-    const Block& block = game.block(number);
-    const int columns = block.width / kCellWidth;
-    const int rows = block.height / kCellHeight;
-    const int left = place.left_column - kBoardLeftColumn;
-    const int top = place.top_row - kBoardTopRow;
-    if (block.width % kCellWidth != 0 || block.height % kCellHeight != 0 || columns < 1 ||
-        columns > 2 || rows < 1 || rows > 2 || left % kCellWidth != 0 || top % kCellHeight != 0 ||
-        !inside_board(left / kCellWidth, top / kCellHeight) ||
-        !inside_board(left / kCellWidth + columns - 1, top / kCellHeight + rows - 1) || left < 0 ||
-        top < 0) {
+    const std::optional<CellSpan> span = cells_of(game.block(number), place);
+    if (!span) {
         return block_name(number) + " is not on whole cells of the board: row " +
                std::to_string(place.top_row) + ", column " + std::to_string(place.left_column);
     }
-    for (int r = top / kCellHeight; r < top / kCellHeight + rows; ++r) {
-        for (int c = left / kCellWidth; c < left / kCellWidth + columns; ++c) {
+    for (int r = span->row; r < span->row + span->rows; ++r) {
+        for (int c = span->column; c < span->column + span->columns; ++c) {
             if (mark != kNoBlock && grid[r][c] != kNoBlock)
                 return block_name(number) + " and " + block_name(grid[r][c]) + " share a cell";
             grid[r][c] = mark;
