@@ -1,7 +1,21 @@
-#include "apps/play_in_terminal.h"
+#include "apps/program_main.h"
 #include "puzzles/puzzle_sets.h"
 
+namespace {
+
+constexpr blockslide::ProgramText kProgram{
+    .name = "blockslide-a",
+    .about =
+        "FARNSWOG!, a sliding-block puzzle: slide the big blue block with the face\n"
+        "(block 0) to the far right, beside the light bar on the edge of the box.",
+    .keys =
+        "Keys: 1-9 and 0 slide that block, an arrow chooses where it could go two ways;\n"
+        "B back, L last block, R start over, F face, A watch the solution,\n"
+        "H instructions, Q quit (asks first), Esc quit at once.",
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    return blockslide::play_in_terminal(blockslide::farnswog_puzzles(),
-                                        blockslide::options_from(argc, argv));
+    return blockslide::program_main(kProgram, blockslide::farnswog_puzzles(), argc, argv);
 }

@@ -1,7 +1,21 @@
-#include "apps/play_in_terminal.h"
+#include "apps/program_main.h"
 #include "puzzles/puzzle_sets.h"
 
+namespace {
+
+constexpr blockslide::ProgramText kProgram{
+    .name = "blockslide-b",
+    .about =
+        "TRAXOLUMBINE, two sliding-block puzzles: slide the big blue block with the face\n"
+        "(block 9) to the lower right (Game #1) or the upper right (Game #2).",
+    .keys =
+        "Keys: 1-9 slide that block, an arrow chooses where it could go two ways;\n"
+        "G other game, B back, L last block, R start over, F face, A watch the solution,\n"
+        "H instructions, Q quit (asks first), Esc quit at once.",
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    return blockslide::play_in_terminal(blockslide::traxolumbine_puzzles(),
-                                        blockslide::options_from(argc, argv));
+    return blockslide::program_main(kProgram, blockslide::traxolumbine_puzzles(), argc, argv);
 }

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "apps/muted_stderr.h"
 #include "console/console.h"
@@ -32,13 +31,6 @@ bool run_with_sound(ConsoleBackend& terminal, const PuzzleSet& puzzles, const Pl
 }
 
 }  // namespace
-
-PlayOptions options_from(int argc, char** argv) {
-    PlayOptions options;
-    for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]) == "--silent") options.silent = true;
-    return options;
-}
 
 int play_in_terminal(const PuzzleSet& puzzles, const PlayOptions& options) {
     std::string problem;

@@ -8,9 +8,6 @@ struct PlayOptions {
     bool silent = false;  // --silent: no sound and no bell
 };
 
-// Reads the options from the command line; arguments it does not know are ignored.
-PlayOptions options_from(int argc, char** argv);
-
 // Runs a program's puzzles in the player's terminal; returns the exit code.
 int play_in_terminal(const PuzzleSet& puzzles, const PlayOptions& options);
 

@@ -21,7 +21,7 @@ struct Parsed {
     std::string key;
 };
 
-constexpr Parsed kIncomplete{};
+const Parsed kIncomplete{};  // not constexpr: clang 14 has no constexpr std::string
 Parsed parsed(std::size_t length, std::string key = {}) {
     return {true, length, std::move(key)};
 }

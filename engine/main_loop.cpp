@@ -1,6 +1,7 @@
 #include "engine/main_loop.h"
 
 #include <string_view>
+#include <utility>
 
 #include "console/colors.h"
 #include "console/console.h"
@@ -70,13 +71,15 @@ Next dispatch_command(GameState& game, PlayerTurn turn) {
     end_program();
 }
 
-[[noreturn]] void play(GameState& game) {
+[[noreturn]] void play(GameState& game, TurnObserver* observer) {
     for (;;) {
         start_new_game(game);
+        bool fresh_start = true;
         Next next = Next::kSameGame;
         while (next == Next::kSameGame) {
+            if (observer) observer->between_turns(game, std::exchange(fresh_start, false));
+            if (game.solved) finish_solved_game(game);
             next = dispatch_command(game, select_and_move(game));
-            if (next == Next::kSameGame && game.solved) finish_solved_game(game);
         }
     }
 }
@@ -93,10 +96,10 @@ void start_new_game(GameState& game) {
     draw_start_position(game, kFreshBarColor);
 }
 
-int run_game(const PuzzleSet& puzzles) {
+int run_game(const PuzzleSet& puzzles, TurnObserver* observer) {
     GameState game(puzzles);
     try {
-        play(game);
+        play(game, observer);
     } catch (const ProgramEnd&) {
     }
     return kExitCode;

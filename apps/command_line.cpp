@@ -1,0 +1,43 @@
+#include "apps/command_line.h"
+
+namespace blockslide {
+
+CommandLine read_command_line(int argc, char** argv) {
+    CommandLine line;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--silent") {
+            line.silent = true;
+            continue;
+        }
+        if (argument == "--help") {
+            line.action = Action::kHelp;
+        } else if (argument == "--version") {
+            line.action = Action::kVersion;
+        } else {
+            line.action = Action::kBadArgument;
+            line.bad_argument = argument;
+        }
+        break;
+    }
+    return line;
+}
+
+std::string usage_text(const ProgramText& program) {
+    const std::string name(program.name);
+    std::string text = "Usage: " + name + " [--silent]\n";
+    text += "       " + name + " --help | --version\n\n";
+    text += program.about;
+    text += "\n\n";
+    text += program.keys;
+    text +=
+        "\n\n"
+        "Options:\n"
+        "  --silent   play no sound, not even the terminal bell\n"
+        "  --help     show this text and exit\n"
+        "  --version  show the name and version and exit\n\n";
+    text += "The game needs a terminal of at least 80 x 25. Manual: man 6 " + name + "\n";
+    return text;
+}
+
+}  // namespace blockslide

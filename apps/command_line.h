@@ -1,0 +1,33 @@
+// What the programs make of their arguments: play, or answer --help or
+// --version, or refuse what they do not know. Decided before the terminal
+// or the sound device is touched.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace blockslide {
+
+// The texts that tell one program from the other on the command line.
+struct ProgramText {
+    std::string_view name;   // "blockslide-a"
+    std::string_view about;  // what the game is, a few lines
+    std::string_view keys;   // the keys, a few lines
+};
+
+enum class Action { kPlay, kHelp, kVersion, kBadArgument };
+
+struct CommandLine {
+    Action action = Action::kPlay;
+    bool silent = false;            // --silent: no sound and no bell
+    std::string_view bad_argument;  // the first argument not understood
+};
+
+// The first of --help, --version or an unknown argument decides; --silent
+// may stand anywhere.
+CommandLine read_command_line(int argc, char** argv);
+
+// The short usage that --help prints, and a bad argument on standard error.
+std::string usage_text(const ProgramText& program);
+
+}  // namespace blockslide

@@ -1,0 +1,40 @@
+#include "apps/program_main.h"
+
+#include <cstdio>
+#include <string>
+
+#include "apps/play_in_terminal.h"
+
+namespace blockslide {
+
+namespace {
+
+constexpr int kBadArgumentStatus = 2;
+
+// 0, or 1 when the text could not be written (a closed or full output).
+int print(std::FILE* stream, const std::string& text) {
+    const bool written = std::fputs(text.c_str(), stream) >= 0;
+    return written && std::fflush(stream) == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int program_main(const ProgramText& program, const PuzzleSet& puzzles, int argc, char** argv) {
+    const CommandLine line = read_command_line(argc, argv);
+    const std::string name(program.name);
+    switch (line.action) {
+        case Action::kHelp:
+            return print(stdout, usage_text(program));
+        case Action::kVersion:
+            return print(stdout, name + " " BLOCKSLIDE_VERSION "\n");
+        case Action::kBadArgument:
+            print(stderr, name + ": unknown argument: " + std::string(line.bad_argument) + "\n" +
+                              usage_text(program));
+            return kBadArgumentStatus;
+        case Action::kPlay:
+            break;
+    }
+    return play_in_terminal(puzzles, PlayOptions{.silent = line.silent});
+}
+
+}  // namespace blockslide

@@ -1,0 +1,36 @@
+# --help and --version answer on standard output with status 0, an unknown
+# argument gets the usage on standard error with status 2; none of them
+# draws on the terminal or changes its modes.
+
+. "$(dirname "$0")/lib.sh"
+
+version=$(sed -n 's/^project(blockslide VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+
+for GAME in "$GAME_A" "$GAME_B"; do
+    name=$(basename "$GAME")
+    # arguments | status | stream with the answer | its first line
+    while IFS='|' read -r arguments status stream first; do
+        run "\"\$GAME\" $arguments >out 2>err"
+        ended "$status"
+        restored
+        [ "$(head -n 1 "$RUN/$stream")" = "$first" ] ||
+            fail "$name $arguments: first line [$(head -n 1 "$RUN/$stream")], expected [$first]"
+        quiet=out
+        [ "$stream" = out ] && quiet=err
+        [ ! -s "$RUN/$quiet" ] || fail "$name $arguments: std$quiet should be empty"
+        case $first in *" $version") ;; *)
+            for part in "Usage: $name [--silent]" '--silent' "man 6 $name" 'Esc'; do
+                grep -qF -e "$part" "$RUN/$stream" || fail "$name $arguments: no \"$part\" in the usage"
+            done ;;
+        esac
+        ok "$name $arguments: status $status, $first"
+    done <<EOF
+--help|0|out|Usage: $name [--silent]
+--silent --help|0|out|Usage: $name [--silent]
+--version|0|out|$name $version
+--version --silent|0|out|$name $version
+--bogus|2|err|$name: unknown argument: --bogus
+-h|2|err|$name: unknown argument: -h
+--silent extra|2|err|$name: unknown argument: extra
+EOF
+done
