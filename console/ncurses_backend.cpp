@@ -1,7 +1,7 @@
 // The player's terminal on Unix, through ncursesw. The 80 x 25 screen model
 // is drawn centred in whatever size the terminal has, only changed cells are
 // sent, and keys come back in the one-character / 0-plus-scan-code form the
-// games were written for.
+// engine reads.
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
 #endif
@@ -619,7 +619,7 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
     }
     // Only the character set is taken from the user's locale: it decides
     // whether the line-drawing glyphs can be sent as UTF-8. Numbers and the
-    // rest keep the "C" conventions the games are written for.
+    // rest keep the "C" conventions the engine expects.
     std::setlocale(LC_CTYPE, "");
     terminal_guard::remember_shell_state();
 
