@@ -1,11 +1,16 @@
 // The clips each program carries: the files of resources/, byte for byte, as
-// plain 16-bit PCM WAVE files of the games' sizes, audible and not clipped.
+// plain 16-bit PCM WAVE files of the games' sizes, audible and not clipped;
+// on Windows also as WAVE resources in US English under their cue names.
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,6 +42,12 @@ TEST_P(Clip, IsTheResourceFileAsAPcmWave) {
     const StoredClip* stored = find_clip(clip.file);
     ASSERT_TRUE(stored != nullptr && stored->name == clip.name);
     ASSERT_TRUE(std::ranges::equal(stored->wave, bytes)) << "not the file in resources/";
+#ifdef _WIN32
+    const HRSRC found = FindResourceExA(nullptr, "WAVE", clip.file, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    ASSERT_NE(found, nullptr);
+    const auto* resource = static_cast<const unsigned char*>(LockResource(LoadResource(0, found)));
+    EXPECT_TRUE(std::ranges::equal(std::span(resource, SizeofResource(0, found)), bytes));
+#endif
     ASSERT_EQ(bytes.size(), kSamplesAt + clip.data_bytes);
 
     auto field = [&](std::size_t at, int size) {

@@ -47,15 +47,11 @@ inline constexpr StatusText kAnyKey{"<any key>", 36, kLightRed, 0};
 struct Block {
     int column, row, columns, rows, color;
 };
-struct GridCell {
-    int column, row;
-};
 
 struct PuzzleFacts {
     std::string_view title;
     std::string_view choosing_keys;  // typed at the start to get to this puzzle
     int goal_column, goal_row, bar_first_row, fewest_moves;
-    std::vector<GridCell> solved;  // each block's cell after the stored solution
 };
 
 struct ProgramFacts {
@@ -78,8 +74,7 @@ inline const ProgramFacts& farnswog() {
          {0, 0, 2, 1, kGreen}, {2, 0, 2, 1, kMagenta}, {0, 3, 2, 1, kBrown}, {2, 3, 2, 1, kCyan},
          {2, 1, 1, 2, kRed}, {0, 1, 2, 2, kBlue}},
         10, "0", "[]", {"Back", "Last", "Redo", "Face", "Auto", "Help", "Quit"}, false,
-        {{"  FARNSWOG!   move the big blue block to the far right.", "", 3, 1, 7, 118,
-          {{2, 3}, {3, 0}, {2, 2}, {4, 0}, {0, 1}, {0, 3}, {0, 0}, {0, 2}, {2, 0}, {3, 1}}}}};
+        {{"  FARNSWOG!   move the big blue block to the far right.", "", 3, 1, 7, 118}}};
     return facts;
 }
 
@@ -89,10 +84,8 @@ inline const ProgramFacts& traxolumbine() {
          {3, 2, 1, 2, kCyan}, {4, 2, 1, 2, kRed}, {3, 0, 2, 1, kBrown}, {3, 1, 2, 1, kGreen},
          {0, 0, 2, 2, kBlue}},
         9, "9", "{}", {"Game", "Back", "Last", "Redo", "Face", "Auto", "Help", "Quit"}, true,
-        {{"     TRAXOLUMBINE #1 - move the big blue block to the lower right.", "", 3, 2, 12, 41,
-          {{4, 0}, {4, 1}, {0, 2}, {1, 2}, {2, 0}, {3, 0}, {0, 1}, {0, 0}, {3, 2}}},
-         {"     TRAXOLUMBINE #2 - move the big blue block to the upper right.", "G", 3, 0, 2, 83,
-          {{2, 3}, {2, 2}, {1, 2}, {0, 2}, {4, 2}, {3, 2}, {0, 1}, {0, 0}, {3, 0}}}}};
+        {{"     TRAXOLUMBINE #1 - move the big blue block to the lower right.", "", 3, 2, 12, 41},
+         {"     TRAXOLUMBINE #2 - move the big blue block to the upper right.", "G", 3, 0, 2, 83}}};
     return facts;
 }
 // clang-format on

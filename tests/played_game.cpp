@@ -64,14 +64,15 @@ void ScreenCheck::status(const StatusText& status) {
     text(kStatusRow, after, repeated(" ", start + kStatusWidth - after), 0, 0);
 }
 
-// "Moves:", the count with a blank before and after it, then five blanks,
-// which run past column 80 on into row 25.
+// "Moves: n" from column 69, or further left when it would pass column 80,
+// then blanks to column 80; row 25 stays blank.
 void ScreenCheck::move_counter(int moves) {
     if (moves == 0) return;
-    const std::string shown = "Moves: " + std::to_string(moves) + repeated(" ", 6);
-    const int on_row = kScreenColumns - kCounterColumn + 1;
-    text(kStatusRow, kCounterColumn, shown.substr(0, on_row), kLightCyan, 0);
-    text(kStatusRow + 1, 1, shown.substr(on_row), kLightCyan, 0);
+    const std::string shown = "Moves: " + std::to_string(moves);
+    const int column = std::min(kCounterColumn, kScreenColumns + 1 - int(shown.size()));
+    text(kStatusRow, column, shown + repeated(" ", kScreenColumns + 1 - column - int(shown.size())),
+         kLightCyan, 0);
+    text(kStatusRow + 1, 1, repeated(" ", kScreenColumns), -1, 0);
 }
 
 void ScreenCheck::board(const Board& board) {

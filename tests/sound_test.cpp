@@ -21,17 +21,14 @@ namespace blockslide {
 namespace {
 
 using Samples = std::vector<std::int16_t>;  // interleaved left, right
-void pause_ms(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
+void pause_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 // A clip's samples (after its 44-byte header) as a stereo device plays them.
 Samples as_played(const char* name) {
     const auto wave = find_clip(name)->wave;
-    const int copies = wave[22] == 1 ? 2 : 1;  // mono: both channels
     Samples samples;
     for (std::size_t at = 44; at + 1 < wave.size(); at += 2)
-        samples.insert(samples.end(), copies,
+        samples.insert(samples.end(), wave[22] == 1 ? 2 : 1,  // mono: both channels
                        static_cast<std::int16_t>(wave[at] | wave[at + 1] << 8));
     return samples;
 }
@@ -56,36 +53,28 @@ Samples heard(const std::vector<std::pair<int, const char*>>& cues) {
 bool silent(Samples::const_iterator from, Samples::const_iterator to) {
     return std::all_of(from, to, [](std::int16_t s) { return s == 0; });
 }
-auto first_sound(const Samples& samples) {
-    return std::find_if(samples.begin(), samples.end(), [](std::int16_t s) { return s != 0; });
-}
 
-TEST(DiskSound, EachCueReachesTheDeviceSampleForSample) {
-    const std::pair<const char*, const char*> cues_and_clips[] = {
-        {"beep2", "BEEP2"}, {"DING2", "DING2"}, {"Done2", "DONE2"}, {"notify", nullptr}};
-    for (const auto& [cue, clip] : cues_and_clips) {
+TEST(DiskSound, EachCueReachesTheDeviceSampleForSampleAndALaterCueCutsItOff) {
+    for (const auto& [cue, clip] : {std::pair{"beep2", "BEEP2"}, {"DING2", "DING2"},
+                                    {"Done2", "DONE2"}, {"notify", nullptr}}) {
         SCOPED_TRACE(cue);
         const Samples out = heard({{100, cue}});
         ASSERT_GT(out.size(), 22050u);
-        const Samples expected = clip ? as_played(clip) : Samples{};
-        const auto start =
-            clip ? std::search(out.begin(), out.end(), expected.begin(), expected.end())
-                 : out.end();
+        const Samples clip_samples = clip ? as_played(clip) : Samples{};
+        const auto start = clip ? std::ranges::search(out, clip_samples).begin() : out.end();
         ASSERT_TRUE(clip == nullptr || start != out.end()) << "the clip never played whole";
         EXPECT_TRUE(silent(out.begin(), start));
-        EXPECT_TRUE(silent(start + expected.size(), out.end()));
+        EXPECT_TRUE(silent(start + clip_samples.size(), out.end()));
     }
-}
-
-TEST(DiskSound, LaterCueCutsTheEarlierOneOff) {
     const Samples done = as_played("DONE2"), beep = as_played("BEEP2");
     const Samples out = heard({{100, "done2"}, {300, "beep2"}});
-    const auto beep_at = std::search(out.begin(), out.end(), beep.begin(), beep.end());
+    const auto beep_at = std::ranges::search(out, beep).begin();
     ASSERT_NE(beep_at, out.end());
     EXPECT_TRUE(silent(beep_at + beep.size(), out.end())) << "the first clip went on";
-    const auto done_at = first_sound(out);
+    const auto done_at = std::ranges::find_if(out, [](std::int16_t s) { return s != 0; });
+    const auto done_first = std::ranges::find_if(done, [](std::int16_t s) { return s != 0; });
     ASSERT_TRUE(done_at < beep_at && beep_at - done_at < std::ssize(done));
-    EXPECT_TRUE(std::equal(done_at, beep_at, first_sound(done))) << "not the first clip's start";
+    EXPECT_TRUE(std::equal(done_at, beep_at, done_first)) << "not the first clip's start";
 }
 
 TEST(NoSoundDevice, BeepRingsTheBellAndTheGameGoesOn) {

@@ -4,10 +4,7 @@
 # and the program's stderr, and ends the script with 1; without tmux it ends
 # with 77 (skipped). Run as: sh NAME_e2e.sh path/to/blockslide-a path/to/blockslide-b
 
-if [ $# -ne 2 ] || [ ! -x "$1" ] || [ ! -x "$2" ]; then
-    echo "usage: sh $0 path/to/blockslide-a path/to/blockslide-b" >&2
-    exit 2
-fi
+[ $# -eq 2 ] && [ -x "$1" ] && [ -x "$2" ] || { echo "usage: sh $0 GAME_A GAME_B" >&2; exit 2; }
 command -v tmux >/dev/null || { echo "SKIP: the end-to-end tests need tmux" >&2; exit 77; }
 GAME_A=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 GAME_B=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
@@ -35,19 +32,17 @@ fail() {
 }
 repeat() { printf "%$2s" '' | sed "s/ /$1/g"; } # repeat TEXT COUNT
 
-SELECT='Select your first move'
+SELECT='Select your first move' QUESTION=' Do you wish to quit the game? (Y/n) '
 BOX_TOP="┌$(repeat ─ 57)┐"
 BOX_BOTTOM="└$(repeat ─ 57)┘"
 PAD=$(repeat ' ' 100)
 
-# run COMMAND [COLUMNS ROWS]: the shell command (which may use $GAME) in a
-# fresh terminal of that size (80 x 25 unless told), in its own directory
-# $RUN. When it ends, $RUN/status holds its exit status, stty.before and
-# stty.after the terminal modes around it, and $MARK follows on the screen.
+# run COMMAND: the shell command (which may use $GAME) in a fresh 80 x 25
+# terminal, in its own directory $RUN. When it ends, $RUN/status holds its exit
+# status, stty.before and stty.after the terminal modes around it, and $MARK
+# follows on the screen.
 run() {
-    RUNS=$((RUNS + 1))
-    RUN=$DIR/run$RUNS
-    mkdir "$RUN"
+    RUNS=$((RUNS + 1)) && RUN=$DIR/run$RUNS && mkdir "$RUN"
     cat >"$RUN/run.sh" <<EOF
 cd '$RUN' || exit 1
 stty -g >stty.before && stty -a >modes.before
@@ -63,22 +58,20 @@ EOF
     tmx kill-session -t play 2>/dev/null # the server stays, restarting it races
     tmx start-server \; set -g exit-empty off \; set -g escape-time 0 \; set -g status off \; \
         set -g remain-on-exit on \; set -g default-terminal "$TERM_TYPE" \; \
-        new-session -d -s play -e "GAME=$GAME" -x "${2:-80}" -y "${3:-25}" "sh '$RUN/run.sh'" ||
+        new-session -d -s play -e "GAME=$GAME" -x 80 -y 25 "sh '$RUN/run.sh'" ||
         fail "tmux did not start"
     SOCKET_PATH=$(tmx display-message -p '#{socket_path}')
-    size=$(tmx display-message -p '#{pane_width} x #{pane_height}')
-    [ "$size" = "${2:-80} x ${3:-25}" ] || fail "the terminal is $size, not ${2:-80} x ${3:-25}"
 }
 
-play() { run '"$GAME" 2>err' "$@"; } # play [COLUMNS ROWS]: $GAME, its stderr in $RUN/err
+play() { run '"$GAME" 2>err'; } # $GAME, its stderr in $RUN/err
+prompted() { wait_at 24 29 "$SELECT" "the first prompt${1:+ $1}"; } # prompted [WHEN]
 keys() { tmx send-keys "$@" || fail "could not send the keys $*"; } # tmux key names; -l: literally
 
 # at ROW COLUMN TEXT: whether TEXT, blanks included, stands there now.
 at() {
     rest=$(tmx capture-pane -p | sed -n "$1{s/\$/$PAD/;p;}" |
         LC_ALL=C.UTF-8 sed "s/^.\{$(($2 - 1))\}//")
-    case $rest in "$3"*) return 0 ;; esac
-    return 1
+    case $rest in "$3"*) ;; *) return 1 ;; esac
 }
 not() { ! "$@"; }
 
@@ -87,16 +80,14 @@ within() {
     what=$1 polls=100
     shift
     until "$@"; do
-        polls=$((polls - 1))
-        [ $polls -gt 0 ] || fail "$what (waited 10 s)"
+        [ $((polls -= 1)) -gt 0 ] || fail "$what (waited 10 s)"
         sleep 0.1
     done
 }
 
-# expect_at / wait_at / wait_gone ROW COLUMN TEXT [DESCRIPTION]
+# expect_at / wait_at ROW COLUMN TEXT [DESCRIPTION]
 expect_at() { at "$@" || fail "${4:-text} at row $1, column $2: expected \"$3\""; }
 wait_at() { within "${4:-text} at row $1, column $2: expected \"$3\"" at "$@"; }
-wait_gone() { within "\"$3\" should leave row $1, column $2" not at "$@"; }
 
 # ended STATUS: the program ends, with that exit status.
 ended() {
@@ -104,13 +95,12 @@ ended() {
     [ "$(cat "$RUN/status")" = "$1" ] || fail "exit status $(cat "$RUN/status"), expected $1"
 }
 
-# restored: after the program the terminal modes are those it started with,
-# the normal screen is back with a visible cursor and normal cursor keys, and
-# $MARK stands on the first row (nothing was drawn) or, below the game's last
-# screen, on the row above the bottom one, with nothing else after it.
+# restored: the terminal modes are those the program started with, the normal
+# screen is back with a visible cursor and normal cursor keys, and $MARK
+# stands on row 1 (nothing was drawn) or 24 (below the last screen), alone.
 restored() {
     within "$MARK on the first row or above the bottom one" eval \
-        'at 1 1 "$MARK" || at $(($(tmx display-message -p "#{pane_height}") - 1)) 1 "$MARK"'
+        'at 1 1 "$MARK" || at 24 1 "$MARK"'
     cmp -s "$RUN/stty.before" "$RUN/stty.after" ||
         fail "the terminal modes changed: $(diff "$RUN/modes.before" "$RUN/modes.after")"
     flags=$(tmx display-message -p '#{alternate_on} #{cursor_flag} #{keypad_cursor_flag}')
@@ -142,14 +132,13 @@ background() {
                 }
             }
             gsub(/[\200-\277]/, "", text)  # count UTF-8 characters, not bytes
-            cells += length(text)
-            if (cells >= column) { print bg; exit }
+            if ((cells += length(text)) >= column) { print bg; exit }
         }
     }'
 }
 
 # expect_background ROW COLUMN TERMINAL_COLOUR DESCRIPTION
 expect_background() {
-    found=$(background "$1" "$2")
-    [ "$found" = "$3" ] || fail "$4 at row $1, column $2: background colour $found, expected $3"
+    [ "$(background "$1" "$2")" = "$3" ] ||
+        fail "$4 at row $1, column $2: background colour $(background "$1" "$2"), expected $3"
 }

@@ -5,11 +5,10 @@
 . "$(dirname "$0")/lib.sh"
 
 GAME=$GAME_A
-QUESTION=' Do you wish to quit the game? (Y/n) '
 DARK_GRAY=8 LIGHT_GRAY=7 BLACK=0 # terminal colour numbers
 
 play
-wait_at 24 29 "$SELECT" "the first prompt"
+prompted
 keys C-s
 keys -l 2
 wait_at 24 69 "Moves: 1" "a move after Ctrl-S"
@@ -32,7 +31,7 @@ ok "the last screen stays, in colour, with the shell below it"
 
 for type in xterm linux; do
     run "TERM=$type \"\$GAME\" 2>err"
-    wait_at 24 29 "$SELECT" "the first prompt with TERM=$type"
+    prompted "with TERM=$type"
     expect_at 1 11 "$BOX_TOP" "the top edge of the box"
     expect_background 1 11 $LIGHT_GRAY "the box outline"
     expect_background 2 12 $LIGHT_GRAY "the box's inner bar"
