@@ -43,7 +43,8 @@ TEST_P(Clip, IsTheResourceFileAsAPcmWave) {
     ASSERT_TRUE(stored != nullptr && stored->name == clip.name);
     ASSERT_TRUE(std::ranges::equal(stored->wave, bytes)) << "not the file in resources/";
 #ifdef _WIN32
-    const HRSRC found = FindResourceExA(nullptr, "WAVE", clip.file, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    const WORD english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    const HRSRC found = FindResourceExA(nullptr, "WAVE", clip.file, english);
     ASSERT_NE(found, nullptr);
     const auto* resource = static_cast<const unsigned char*>(LockResource(LoadResource(0, found)));
     EXPECT_TRUE(std::ranges::equal(std::span(resource, SizeofResource(0, found)), bytes));

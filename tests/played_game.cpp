@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ranges>
+
 #include "console/console.h"
 #include "console/cp437.h"
 #include "console/keys.h"
@@ -15,9 +17,8 @@ constexpr int kBoxTop = 1, kBoxBottom = 22, kBoxLeft = 11, kBoxRight = 69, kBarR
 
 std::string key_named(std::string_view name) {
     constexpr std::string_view kNames[] = {"<Up>", "<Right>", "<Down>", "<Left>"};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         if (name == kNames[i]) return extended_key(kArrowScanCodes[i]);
-    }
     return name == "<Esc>" ? kEscapeKey : name == "<Enter>" ? kEnterKey : " ";
 }
 
@@ -25,11 +26,8 @@ std::string key_named(std::string_view name) {
 
 std::vector<std::string_view> words(std::string_view listing) {
     std::vector<std::string_view> found;
-    while (!listing.empty()) {
-        const std::size_t end = std::min(listing.find(' '), listing.size());
-        if (end != 0) found.push_back(listing.substr(0, end));
-        listing.remove_prefix(std::min(end + 1, listing.size()));
-    }
+    for (const auto word : std::views::split(listing, ' '))
+        if (!word.empty()) found.emplace_back(word.begin(), word.end());
     return found;
 }
 
@@ -49,11 +47,12 @@ void ScreenCheck::text(int row, int column, std::string_view utf8, int ink, int 
             (paper < 0 || attribute / 16 == paper)) {
             continue;
         }
+        const auto colours = [](int ink, int paper) {
+            return " " + std::to_string(ink) + " on " + std::to_string(paper);
+        };
         report_ += "at " + std::to_string(row) + "," + std::to_string(column) + " \"" + shown +
-                   "\" " + std::to_string(attribute % 16) + " on " +
-                   std::to_string(attribute / 16) + ", not \"" +
-                   std::string(utf8.substr(at, length)) + "\" " + std::to_string(ink) + " on " +
-                   std::to_string(paper) + "\n";
+                   "\"" + colours(attribute % 16, attribute / 16) + ", not \"" +
+                   std::string(utf8.substr(at, length)) + "\"" + colours(ink, paper) + "\n";
     }
 }
 

@@ -18,35 +18,30 @@ struct StartCase {
     bool complete_replay = false;  // a key only after auto-play has made every move
 };
 
+const ProgramFacts &a = farnswog(), &b = traxolumbine();
+// clang-format off
 const StartCase kStarts[] = {
-    {"ProgramStartA", farnswog(), "", ""},
-    {"ProgramStartB", traxolumbine(), "", ""},
-    {"PuzzleTwoB", traxolumbine(), "G", "ding2"},
-    {"BackToPuzzleOneB", traxolumbine(), "g g", "ding2 ding2"},
-    {"BarGrayAfterARefusedKeyA", farnswog(), "X", "beep2", kLightGray},
-    {"BarGrayAfterABlockWithNoMoveB", traxolumbine(), "1", "beep2", kLightGray},
-    {"RestartA", farnswog(), "2L 1D R", "ding2"},
-    {"RestartEmptiesTheHistory", farnswog(), "2L 1D r ~b", "ding2 beep2", kLightGray},
-    {"RestartKeepsPuzzleTwo", traxolumbine(), "g 2D r", "ding2 ding2"},
-    {"ZombieSurvivesRestart", farnswog(), "f 2L r", "ding2"},
-    {"ZombieSurvivesG", traxolumbine(), "f g", "ding2"},
-    {"SecondFGivesTheNiceManBack", traxolumbine(), "f F r", "ding2"},
+    {"ProgramStartA", a, "", ""}, {"ProgramStartB", b, "", ""},
+    {"PuzzleTwoB", b, "G", "ding2"}, {"BackToPuzzleOneB", b, "g g", "ding2 ding2"},
+    {"BarGrayAfterARefusedKeyA", a, "X", "beep2", kLightGray},
+    {"BarGrayAfterABlockWithNoMoveB", b, "1", "beep2", kLightGray},
+    {"RestartA", a, "2L 1D R", "ding2"},
+    {"RestartEmptiesTheHistory", a, "2L 1D r ~b", "ding2 beep2", kLightGray},
+    {"RestartKeepsPuzzleTwo", b, "g 2D r", "ding2 ding2"},
+    {"ZombieSurvivesRestart", a, "f 2L r", "ding2"}, {"ZombieSurvivesG", b, "f g", "ding2"},
+    {"SecondFGivesTheNiceManBack", b, "f F r", "ding2"},
     // The key that closes the instructions is no command.
-    {"HelpClosedByEsc", farnswog(), "f H <Esc>", ""},
-    {"HelpClosedByQ", farnswog(), "H ~Q", ""},
-    {"HelpClosedByB", traxolumbine(), "h ~b", ""},
-    {"HelpClosedByABlockKey", farnswog(), "H ~3", ""},
-    {"HelpClosedByAnArrow", traxolumbine(), "H <Up>", ""},
+    {"HelpClosedByEsc", a, "f H <Esc>", ""}, {"HelpClosedByQ", a, "H ~Q", ""},
+    {"HelpClosedByB", b, "h ~b", ""}, {"HelpClosedByABlockKey", a, "H ~3", ""},
+    {"HelpClosedByAnArrow", b, "H <Up>", ""},
+    // With moves made, the fresh puzzle's face is drawn as in a game with none.
+    {"HelpAfterMovesA", a, "f 2L 1D H <Esc>", ""},
+    {"HelpAfterMovesB", b, "2D 2D 1D 1D 9R h ~x", ""},
+    {"GameAfterMovesB", b, "2D 2D 1D 1D 9R f G", "ding2"},
+    {"AutoPlayA", a, "2L 1D ~a", "ding2 ding2", kYellow, true},
+    {"ZombieAfterAutoPlayB", b, "f ~A", "ding2 ding2", kYellow, true},
 };
-
-// With moves made, the fresh puzzle's face is drawn as in a game with none.
-const StartCase kStartsAfterMoves[] = {
-    {"HelpA", farnswog(), "f 2L 1D H <Esc>", ""},
-    {"HelpB", traxolumbine(), "2D 2D 1D 1D 9R h ~x", ""},
-    {"GameB", traxolumbine(), "2D 2D 1D 1D 9R f G", "ding2"},
-    {"AutoPlayA", farnswog(), "2L 1D ~a", "ding2 ding2", kYellow, true},
-    {"ZombieAfterAutoPlayB", traxolumbine(), "f ~A", "ding2 ding2", kYellow, true},
-};
+// clang-format on
 
 class PuzzleStart : public ::testing::TestWithParam<StartCase> {};
 
@@ -70,10 +65,8 @@ TEST_P(PuzzleStart, ShowsTheWholeFreshScreenUnderItsTitle) {
     EXPECT_FALSE(game.screen.cursor_visible());
 }
 
-const auto kName = [](const auto& info) { return std::string(info.param.name); };
-INSTANTIATE_TEST_SUITE_P(Each, PuzzleStart, ::testing::ValuesIn(kStarts), kName);
-INSTANTIATE_TEST_SUITE_P(FreshFaceAfterMoves, PuzzleStart, ::testing::ValuesIn(kStartsAfterMoves),
-                         kName);
+INSTANTIATE_TEST_SUITE_P(Each, PuzzleStart, ::testing::ValuesIn(kStarts),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace blockslide::testing

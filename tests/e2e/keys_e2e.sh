@@ -4,7 +4,6 @@
 
 . "$(dirname "$0")/lib.sh"
 
-GAME=$GAME_A
 DIRECTION='Specify direction (arrow)'
 
 # slowly BYTE...: each written on its own, 30 ms apart, as over a slow link. The

@@ -1,11 +1,9 @@
 # blockslide-a's screen: Ctrl-S does not freeze it, it stays in colour after
 # the game with the prompt below it, and on eight-colour terminals the box
-# around the board is still drawn in gray (7), apart from the black board.
+# around the board is still drawn in gray (7), apart from the black board;
+# Ctrl-C ends it with status 130 and the terminal modes restored.
 
 . "$(dirname "$0")/lib.sh"
-
-GAME=$GAME_A
-DARK_GRAY=8 LIGHT_GRAY=7 BLACK=0 # terminal colour numbers
 
 play
 prompted
@@ -22,22 +20,24 @@ restored
 # Two rows have scrolled away: the screen's 25 rows and the line printed
 # after them do not fit in 25.
 expect_at 20 11 "$BOX_BOTTOM" "the bottom edge of the box, kept"
-expect_background 20 11 $DARK_GRAY "the box, kept"
+expect_background 20 11 8 "the box (dark gray), kept"
 expect_at 22 22 "$QUESTION" "the answered question, kept"
 expect_at 22 69 "Moves: 1" "the move counter, kept"
 expect_at 24 1 "$MARK" "the shell's output below the last screen"
 expect_background 24 1 default "the shell's output"
 ok "the last screen stays, in colour, with the shell below it"
 
-for type in xterm linux; do
+# Ctrl-C on xterm, which has an alternate screen; Esc on the linux console.
+for run in "xterm C-c 130" "linux Escape 0"; do
+    set -- $run && type=$1 key=$2 status=$3
     run "TERM=$type \"\$GAME\" 2>err"
     prompted "with TERM=$type"
     expect_at 1 11 "$BOX_TOP" "the top edge of the box"
-    expect_background 1 11 $LIGHT_GRAY "the box outline"
-    expect_background 2 12 $LIGHT_GRAY "the box's inner bar"
-    expect_background 9 50 $BLACK "the free cell inside"
-    keys Escape
-    ended 0
+    expect_background 1 11 7 "the box outline (light gray)"
+    expect_background 2 12 7 "the box's inner bar (light gray)"
+    expect_background 9 50 0 "the free cell inside (black)"
+    keys $key
+    ended $status
     restored
-    ok "TERM=$type: the box stays visible in eight colours"
+    ok "TERM=$type: the box stays visible in eight colours; $key ends it with status $status"
 done

@@ -4,7 +4,6 @@
 
 . "$(dirname "$0")/lib.sh"
 
-GAME=$GAME_A
 TITLE='  FARNSWOG!   move the big blue block to the far right.'
 
 # prompt: the shell's prompt is the last thing on the screen.

@@ -4,7 +4,6 @@
 
 . "$(dirname "$0")/lib.sh"
 
-GAME=$GAME_A
 samples() { [ "$(tr -d '\000' <"$RUN/audio.raw" | wc -c)" -gt 0 ]; }
 
 run 'SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=audio.raw "$GAME"'
