@@ -48,11 +48,6 @@ int Board::legal_directions(int number) const {
     return legal;
 }
 
-bool Board::at_goal(const PuzzleFacts& puzzle) const {
-    const Block& face = block(program_->face_block);
-    return face.column == puzzle.goal_column && face.row == puzzle.goal_row;
-}
-
 std::pair<int, int> Board::decode(std::string_view move) const {
     const auto number = program_->block_keys.find(move.front()) + 1;
     const auto letter = kDirectionLetters.find(move.back());
@@ -90,17 +85,6 @@ void Board::back() {
     face_played = face_played || number == program_->face_block;
     ++move_count;
     history_.pop_back();
-}
-
-void Board::toggle_face() {
-    zombie = !zombie;
-    face_played = !history_.empty();
-}
-
-void Board::start_over() {
-    const bool style = zombie;
-    *this = Board(*program_);
-    zombie = style;
 }
 
 }  // namespace blockslide::testing

@@ -20,10 +20,8 @@ namespace blockslide {
 namespace {
 
 struct ClipFormat {
-    const char* file;
-    const char* name;
-    std::uint32_t channels;
-    std::uint32_t data_bytes;
+    const char *file, *name;
+    std::uint32_t channels, data_bytes;
 };
 constexpr ClipFormat kClips[] = {{"beep2", "BEEP2", 1, 17088},
                                  {"ding2", "DING2", 2, 80764},
@@ -42,6 +40,7 @@ TEST_P(Clip, IsTheResourceFileAsAPcmWave) {
     const StoredClip* stored = find_clip(clip.file);
     ASSERT_TRUE(stored != nullptr && stored->name == clip.name);
     ASSERT_TRUE(std::ranges::equal(stored->wave, bytes)) << "not the file in resources/";
+    ASSERT_EQ(bytes.size(), kSamplesAt + clip.data_bytes);
 #ifdef _WIN32
     const WORD english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
     const HRSRC found = FindResourceExA(nullptr, "WAVE", clip.file, english);
@@ -49,33 +48,28 @@ TEST_P(Clip, IsTheResourceFileAsAPcmWave) {
     const auto* resource = static_cast<const unsigned char*>(LockResource(LoadResource(0, found)));
     EXPECT_TRUE(std::ranges::equal(std::span(resource, SizeofResource(0, found)), bytes));
 #endif
-    ASSERT_EQ(bytes.size(), kSamplesAt + clip.data_bytes);
-
-    auto field = [&](std::size_t at, int size) {
+    auto field = [&](std::size_t at, int size) {  // little-endian
         std::uint32_t value = 0;
         for (int i = size - 1; i >= 0; --i) value = value << 8 | bytes[at + i];
         return value;
     };
-    auto tag = [&](std::size_t at) {
-        return std::string(bytes.begin() + at, bytes.begin() + at + 4);
-    };
-    EXPECT_EQ(tag(0) + tag(8) + tag(12) + tag(36), "RIFFWAVEfmt data");
+    auto sample = [&](std::size_t at) { return std::abs(std::int16_t(field(at, 2))); };
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF");
+    EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 16), "WAVEfmt ");
     const std::uint32_t frame_bytes = clip.channels * kBits / 8;
-    // RIFF size, fmt size, format tag, channels, rate, bytes per second, frame, bits, data size
+    // RIFF size, fmt size, format tag, channels, rate, bytes per second, frame, bits, "data", size
     EXPECT_EQ((std::vector{field(4, 4), field(16, 4), field(20, 2), field(22, 2), field(24, 4),
-                           field(28, 4), field(32, 2), field(34, 2), field(40, 4)}),
+                           field(28, 4), field(32, 2), field(34, 2), field(36, 4), field(40, 4)}),
               (std::vector{static_cast<std::uint32_t>(bytes.size() - 8), 16u, 1u, clip.channels,
-                           kRate, kRate * frame_bytes, frame_bytes, kBits, clip.data_bytes}));
-
+                           kRate, kRate * frame_bytes, frame_bytes, kBits, 0x61746164u /* "data" */,
+                           clip.data_bytes}));
     // Clearly audible, below full scale, and faded to silence at both ends.
-    std::uint32_t loudest = 0;
+    int loudest = 0;
     for (std::size_t at = kSamplesAt; at < bytes.size(); at += 2)
-        loudest = std::max<std::uint32_t>(loudest, std::abs(std::int16_t(field(at, 2))));
-    EXPECT_GT(loudest, kFull / 4);
-    EXPECT_LT(loudest, kFull);
-    EXPECT_LT(std::abs(std::int16_t(field(kSamplesAt, 2))) +
-                  std::abs(std::int16_t(field(bytes.size() - 2, 2))),
-              64);
+        loudest = std::max(loudest, sample(at));
+    EXPECT_GT(loudest, int(kFull / 4));
+    EXPECT_LT(loudest, int(kFull));
+    EXPECT_LT(sample(kSamplesAt) + sample(bytes.size() - 2), 64);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stored, Clip, ::testing::ValuesIn(kClips),

@@ -62,9 +62,6 @@ std::vector<PlayCase> play_cases() {
          unflashed, {}, nullptr, 1250},
         {"AutoPlayStoppedAfterMove4", b, "~A", kFirstPrompt, "ding2 ding2", replay_move_time(5),
          unflashed, {}, nullptr, 3000},
-        {"AutoPlayToTheEndStartsAfresh", b, "~A", kFirstPrompt, "ding2 ding2",
-         replay_move_time(41) + kReplayPauseMs + 5 * kFlashMs, {}, {}, nullptr,
-         replay_move_time(41) + kReplayPauseMs / 2},
         {"KeysBeforeAutoPlayDropped", a, "~Ax " + solution(a, 1, "="), kAnyKey, "ding2",
          replay_move_time(118) + kReplayPauseMs + 5 * kFlashMs, {10, 0, kWhite, 3}},
         {"RestartCue", b, "R", kFirstPrompt, "ding2"},
@@ -112,7 +109,7 @@ std::vector<PlayCase> play_cases() {
         {"EscAtTheStartEnds", a, "<Esc>", kFirstPrompt, "", 0, {}, 0},
         {"EscAfterAMoveEnds", b, "4R <Esc>", kBlankStatus, "", 0, {}, 0},
     };
-    for (std::string yes : {"<Enter>", "~Y", "~y", "<Space>", "~2", "<Down>", "<Esc>"})
+    for (std::string yes : {"<Enter>", "~Y", "~y", "<Space>", "~2", "<Down>", "<Esc>"})  // all quit
         cases.push_back({"Answer" + std::to_string(cases.size()), a, "2L 3 <Esc> " + yes,
                          kQuitQuestion, "ding2", 0, {}, 0});
     return cases;

@@ -6,16 +6,10 @@
 #include <cstdint>
 #include <unordered_set>
 
-#include "engine/puzzle_set.h"
-#include "tests/played_game.h"
+#include "tests/board.h"
 
 namespace blockslide::testing {
 namespace {
-
-std::vector<std::string_view> stored(const PuzzleOf& of) {
-    const auto solution = of.program->puzzle_set().puzzles[of.game_number - 1].solution;
-    return {solution.begin(), solution.end()};
-}
 
 // Blocks of one shape are interchangeable, except the face block.
 std::uint64_t layout_key(const Board& board) {
@@ -55,8 +49,10 @@ int fewest_moves(const PuzzleOf& of) {
 class StoredSolution : public ::testing::TestWithParam<PuzzleOf> {};
 
 TEST_P(StoredSolution, IsAsShortAsASolutionCanBe) {
-    EXPECT_EQ(static_cast<int>(stored(GetParam()).size()), GetParam().puzzle().fewest_moves);
-    EXPECT_EQ(fewest_moves(GetParam()), GetParam().puzzle().fewest_moves);
+    const PuzzleOf& of = GetParam();
+    const auto stored = of.program->puzzle_set().puzzles[of.game_number - 1].solution;
+    EXPECT_EQ(static_cast<int>(stored.size()), of.puzzle().fewest_moves);
+    EXPECT_EQ(fewest_moves(of), of.puzzle().fewest_moves);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachPuzzle, StoredSolution, ::testing::ValuesIn(every_puzzle()));

@@ -34,9 +34,7 @@ fail() {
 repeat() { printf "%$2s" '' | sed "s/ /$1/g"; } # repeat TEXT COUNT
 
 SELECT='Select your first move' QUESTION=' Do you wish to quit the game? (Y/n) '
-BOX_TOP="┌$(repeat ─ 57)┐"
-BOX_BOTTOM="└$(repeat ─ 57)┘"
-PAD=$(repeat ' ' 100)
+BOX_TOP="┌$(repeat ─ 57)┐" BOX_BOTTOM="└$(repeat ─ 57)┘" PAD=$(repeat ' ' 100)
 
 # run COMMAND: the shell command (which may use $GAME) in a fresh 80 x 25
 # terminal, in its own directory $RUN. When it ends, $RUN/status holds its exit
@@ -46,12 +44,12 @@ run() {
     RUNS=$((RUNS + 1)) && RUN=$DIR/run$RUNS && mkdir "$RUN"
     cat >"$RUN/run.sh" <<EOF
 cd '$RUN' || exit 1
-stty -g >stty.before && stty -a >modes.before
+stty -g >stty.before
 export TERM=$TERM_TYPE LC_ALL=C.UTF-8
 trap : INT # Ctrl-C ends the program, not this script
 $1
 status=\$?
-stty -g >stty.after && stty -a >modes.after
+stty -g >stty.after
 echo \$status >status.new && mv status.new status
 echo '$MARK'
 exec sleep 100
@@ -78,12 +76,8 @@ not() { ! "$@"; }
 
 # within DESCRIPTION COMMAND...: polls COMMAND until it succeeds, at most 10 s.
 within() {
-    what=$1 polls=100
-    shift
-    until "$@"; do
-        [ $((polls -= 1)) -gt 0 ] || fail "$what (waited 10 s)"
-        sleep 0.1
-    done
+    what=$1 polls=100 && shift
+    until "$@"; do [ $((polls -= 1)) -gt 0 ] && sleep 0.1 || fail "$what (waited 10 s)"; done
 }
 
 # expect_at / wait_at ROW COLUMN TEXT [DESCRIPTION]
@@ -100,10 +94,9 @@ ended() {
 # screen is back with a visible cursor and normal cursor keys, and $MARK
 # stands on row 1 (nothing was drawn) or 24 (below the last screen), alone.
 restored() {
-    within "$MARK on the first row or above the bottom one" eval \
-        'at 1 1 "$MARK" || at 24 1 "$MARK"'
+    within "$MARK on row 1 or 24" eval 'at 1 1 "$MARK" || at 24 1 "$MARK"'
     cmp -s "$RUN/stty.before" "$RUN/stty.after" ||
-        fail "the terminal modes changed: $(diff "$RUN/modes.before" "$RUN/modes.after")"
+        fail "the terminal modes changed: $(cat "$RUN/stty.before") to $(cat "$RUN/stty.after")"
     flags=$(tmx display-message -p '#{alternate_on} #{cursor_flag} #{keypad_cursor_flag}')
     [ "$flags" = "0 1 0" ] || fail "alternate screen, cursor, cursor keys mode: $flags, not 0 1 0"
     [ -z "$(tmx capture-pane -p | sed "0,/^$MARK/d" | tr -d ' \n')" ] ||
@@ -119,10 +112,8 @@ background() {
         for (i = 1; i <= NF; i++) {
             text = $i
             if (i > 1) {
-                end = index(text, "m")
-                n = split(substr(text, 1, end - 1), p, /[;:]/)
-                text = substr(text, end + 1)
-                if (n == 0) bg = "default"
+                end = index(text, "m"); n = split(substr(text, 1, end - 1), p, /[;:]/)
+                text = substr(text, end + 1); if (n == 0) bg = "default"
                 for (j = 1; j <= n; j++) {
                     v = p[j] + 0
                     if (v == 0 || v == 49) bg = "default"
@@ -138,8 +129,7 @@ background() {
     }'
 }
 
-# expect_background ROW COLUMN TERMINAL_COLOUR DESCRIPTION
-expect_background() {
+expect_background() { # ROW COLUMN TERMINAL_COLOUR DESCRIPTION
     [ "$(background "$1" "$2")" = "$3" ] ||
         fail "$4 at row $1, column $2: background colour $(background "$1" "$2"), expected $3"
 }

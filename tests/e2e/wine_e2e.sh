@@ -7,7 +7,6 @@ export WINEPREFIX=${WINEPREFIX:-$(dirname "$GAME_A")/wine}
 # A new prefix takes a while to set up; that is done before the clock runs.
 "$WINE" cmd /c exit >/dev/null 2>&1 || fail "wine does not start"
 
-
 run "'$WINE' \"\$GAME\" 2>err"
 prompted
 expect_at 1 11 "$BOX_TOP" "the box's top edge"
