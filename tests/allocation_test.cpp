@@ -19,8 +19,10 @@ void* operator new(std::size_t size) {
     if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc{};
 }
+// clang-format off
 [[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
 [[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+// clang-format on
 
 using namespace blockslide;
 constexpr int kCycles = 10;

@@ -2,8 +2,7 @@
 // search over the board model finds none shorter.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdint>
+#include <string>
 #include <unordered_set>
 
 #include "tests/board.h"
@@ -11,23 +10,22 @@
 namespace blockslide::testing {
 namespace {
 
-// Blocks of one shape are interchangeable, except the face block.
-std::uint64_t layout_key(const Board& board) {
-    std::vector<int> shapes;
+// Each block's shape at its top-left cell: blocks of one shape are
+// interchangeable, except the face block.
+std::string layout_key(const Board& board) {
+    std::string cells(kGridColumns * kGridRows, '.');
     for (int number = 1; number <= board.program().block_count(); ++number) {
         const Block& block = board.block(number);
-        const int shape = number == board.program().face_block ? 9 : block.columns * 3 + block.rows;
-        shapes.push_back(shape << 5 | (block.row * kGridColumns + block.column));
+        const bool face = number == board.program().face_block;
+        cells[block.row * kGridColumns + block.column] =
+            face ? 'F' : 'a' + block.columns * 3 + block.rows;
     }
-    std::sort(shapes.begin(), shapes.end());
-    std::uint64_t key = 0;
-    for (int shape : shapes) key = key << 5 | (shape & 31);
-    return key;
+    return cells;
 }
 
 int fewest_moves(const PuzzleOf& of) {
     std::vector<Board> level{Board(*of.program)};
-    std::unordered_set<std::uint64_t> seen{layout_key(level.front())};
+    std::unordered_set<std::string> seen{layout_key(level.front())};
     for (int moves = 0; !level.empty(); ++moves) {
         std::vector<Board> next_level;
         for (const Board& board : level) {

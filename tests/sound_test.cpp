@@ -21,7 +21,9 @@ namespace blockslide {
 namespace {
 
 using Samples = std::vector<std::int16_t>;  // interleaved left, right
-void pause_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void pause_ms(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 // A clip's samples (after its 44-byte header) as a stereo device plays them.
 Samples as_played(const char* name) {
@@ -55,8 +57,10 @@ bool silent(Samples::const_iterator from, Samples::const_iterator to) {
 }
 
 TEST(DiskSound, EachCueReachesTheDeviceSampleForSampleAndALaterCueCutsItOff) {
-    for (const auto& [cue, clip] : {std::pair{"beep2", "BEEP2"}, {"DING2", "DING2"},
-                                    {"Done2", "DONE2"}, {"notify", nullptr}}) {
+    for (const auto& [cue, clip] : {std::pair{"beep2", "BEEP2"},
+                                    {"DING2", "DING2"},
+                                    {"Done2", "DONE2"},
+                                    {"notify", nullptr}}) {
         SCOPED_TRACE(cue);
         const Samples out = heard({{100, cue}});
         ASSERT_GT(out.size(), 22050u);
