@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <bit>
 
 #include "console/keys.h"
@@ -27,10 +27,7 @@ bool covers(const Block& block, int column, int row) {
 }  // namespace
 
 bool Board::covered(int column, int row) const {
-    for (const Block& block : blocks_) {
-        if (covers(block, column, row)) return true;
-    }
-    return false;
+    return std::ranges::any_of(blocks_, [&](const Block& b) { return covers(b, column, row); });
 }
 
 int Board::legal_directions(int number) const {

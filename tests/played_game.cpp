@@ -24,13 +24,6 @@ std::string key_named(std::string_view name) {
 
 }  // namespace
 
-std::vector<std::string_view> words(std::string_view listing) {
-    std::vector<std::string_view> found;
-    for (const auto word : std::views::split(listing, ' '))
-        if (!word.empty()) found.emplace_back(word.begin(), word.end());
-    return found;
-}
-
 std::string repeated(std::string_view text, int times) {
     std::string all;
     for (int i = 0; i < times; ++i) all += text;
@@ -44,9 +37,8 @@ void ScreenCheck::text(int row, int column, std::string_view utf8, int ink, int 
         const std::string shown = cp437_glyph_utf8(screen_.cell(row, column).character);
         const int attribute = screen_.cell_attribute(row, column);
         if (shown == utf8.substr(at, length) && (ink < 0 || attribute % 16 == ink) &&
-            (paper < 0 || attribute / 16 == paper)) {
+            (paper < 0 || attribute / 16 == paper))
             continue;
-        }
         const auto colours = [](int ink, int paper) {
             return " " + std::to_string(ink) + " on " + std::to_string(paper);
         };
@@ -161,7 +153,9 @@ PlayedGame::PlayedGame(const ProgramFacts& program, std::string_view steps)
 }
 
 void PlayedGame::play(std::string_view steps) {
-    for (std::string_view step : words(steps)) {
+    for (const auto word : std::views::split(steps, ' ')) {
+        const std::string_view step(word.begin(), word.end());
+        if (step.empty()) continue;
         const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(step[0])));
         if (step[0] == '<') {
             console.type_key(key_named(step));

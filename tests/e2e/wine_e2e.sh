@@ -2,7 +2,7 @@
 # characters and colours, one move, and Esc. Run by the Windows build's tests
 # (tools/windows-build) with the two .exe files.
 . "$(dirname "$0")/lib.sh"
-WINE=$(cd "$(dirname "$0")/../windows" && pwd)/wine.sh
+WINE=$(cd "$(dirname "$0")/../../tools" && pwd)/wine-run
 export WINEPREFIX=${WINEPREFIX:-$(dirname "$GAME_A")/wine}
 # A new prefix takes a while to set up; that is done before the clock runs.
 "$WINE" cmd /c exit >/dev/null 2>&1 || fail "wine does not start"
