@@ -36,10 +36,10 @@ struct ClipFormat {
     const char *file, *name;
     std::uint32_t channels, data_bytes;
 };
-constexpr ClipFormat kClips[] = {{"beep2", "BEEP2", 1, 17088},
-                                 {"ding2", "DING2", 2, 80764},
-                                 {"done2", "DONE2", 2, 119292},
-                                 {"notify2", "NOTIFY2", 1, 10988}};
+// clang-format off
+constexpr ClipFormat kClips[] = {{"beep2", "BEEP2", 1, 17088}, {"ding2", "DING2", 2, 80764},
+                                 {"done2", "DONE2", 2, 119292}, {"notify2", "NOTIFY2", 1, 10988}};
+// clang-format on
 constexpr std::uint32_t kRate = 22050, kBits = 16, kFull = 32767;
 constexpr std::size_t kSamplesAt = 44;  // RIFF header, 16-byte "fmt " chunk, data header
 
