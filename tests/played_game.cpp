@@ -105,11 +105,17 @@ void ScreenCheck::block(const Board& board, int number, int ink, int body) {
     const int digit = board.face_played ? kWhite : kYellow;
     const std::string mouth(program.zombie_mouth), number_shown(program.face_digit);
     if (board.zombie) {
+        text(top + 2, left + 8, "╓───╖", face, body);
+        text(top + 3, left + 7, "┌┘φ φ└┐", face, body);
+        text(top + 6, left + 8, "└┬─┬┘", face, body);
         text(top + 4, left + 7, "└┐", face, body);
         text(top + 4, left + 9, " " + number_shown + " ", digit, body);
         text(top + 4, left + 12, "┌┘", face, body);
         text(top + 5, left + 8, "│" + mouth.substr(0, 1) + "Ω" + mouth.substr(1) + "│", face, body);
     } else {
+        text(top + 2, left + 7, "╓≈≈≈≈≈╖", face, body);
+        text(top + 3, left + 6, "┌╝ ö ö ╚┐", face, body);
+        text(top + 6, left + 7, "└─┬─┬─┘", face, body);
         text(top + 4, left + 6, "└╕", face, body);
         text(top + 4, left + 8, "  " + number_shown + "  ", digit, body);
         text(top + 4, left + 13, "╒┘", face, body);
