@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <bit>
 
 #include "console/keys.h"
@@ -27,10 +27,7 @@ bool covers(const Block& block, int column, int row) {
 }  // namespace
 
 bool Board::covered(int column, int row) const {
-    for (const Block& block : blocks_) {
-        if (covers(block, column, row)) return true;
-    }
-    return false;
+    return std::ranges::any_of(blocks_, [&](const Block& b) { return covers(b, column, row); });
 }
 
 int Board::legal_directions(int number) const {
@@ -46,11 +43,6 @@ int Board::legal_directions(int number) const {
         legal += fits ? direction : 0;
     }
     return legal;
-}
-
-bool Board::at_goal(const PuzzleFacts& puzzle) const {
-    const Block& face = block(program_->face_block);
-    return face.column == puzzle.goal_column && face.row == puzzle.goal_row;
 }
 
 std::pair<int, int> Board::decode(std::string_view move) const {
@@ -90,17 +82,6 @@ void Board::back() {
     face_played = face_played || number == program_->face_block;
     ++move_count;
     history_.pop_back();
-}
-
-void Board::toggle_face() {
-    zombie = !zombie;
-    face_played = !history_.empty();
-}
-
-void Board::start_over() {
-    const bool style = zombie;
-    *this = Board(*program_);
-    zombie = style;
 }
 
 }  // namespace blockslide::testing

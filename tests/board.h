@@ -13,13 +13,17 @@ namespace blockslide::testing {
 
 class Board {
 public:
-    explicit Board(const ProgramFacts& program) : program_(&program), blocks_(program.blocks) {}
+    explicit Board(const ProgramFacts& program, bool zombie = false)
+        : zombie(zombie), program_(&program), blocks_(program.blocks) {}
 
     const ProgramFacts& program() const { return *program_; }
     const Block& block(int number) const { return blocks_[number - 1]; }
     bool covered(int column, int row) const;
     int legal_directions(int number) const;
-    bool at_goal(const PuzzleFacts& puzzle) const;
+    bool at_goal(const PuzzleFacts& puzzle) const {
+        const Block& face = block(program_->face_block);
+        return face.column == puzzle.goal_column && face.row == puzzle.goal_row;
+    }
     // A stored move ("2L", "0U") as block number and direction code; 0, 0 if none.
     std::pair<int, int> decode(std::string_view move) const;
 
@@ -28,8 +32,11 @@ public:
     std::vector<std::string> play(std::string_view move);
     void move(int number, int direction);  // as the game makes it; B reverses
     void back();
-    void toggle_face();
-    void start_over();  // the start layout with nothing recorded
+    void toggle_face() {
+        zombie = !zombie;
+        face_played = !history_.empty();
+    }
+    void start_over() { *this = Board(*program_, zombie); }  // nothing recorded, same face
     int history_length() const { return static_cast<int>(history_.size()); }
 
     int move_count = 0;

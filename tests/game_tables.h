@@ -29,9 +29,7 @@ constexpr std::int64_t replay_move_time(int k) {
 
 struct StatusText {
     std::string_view text;
-    int column;
-    int ink;
-    int paper;
+    int column, ink, paper;
 };
 // clang-format off
 inline constexpr StatusText kBlankStatus{"", 13, 0, 0};
@@ -39,7 +37,6 @@ inline constexpr StatusText kFirstPrompt{"Select your first move", 29, kLightGra
 inline constexpr StatusText kDirectionPrompt{"Specify direction (arrow)", 28, kLightGray, 0};
 inline constexpr StatusText kQuitQuestion{" Do you wish to quit the game? (Y/n) ", 22, kMagenta, kWhite};
 inline constexpr StatusText kCongratulation{" CONGRATULATIONS! ", 31, kRed, kWhite};
-inline constexpr StatusText kAutoPlayCaption{"Auto-Play in Progress <any key to stop>", 21, kLightRed, 0};
 inline constexpr StatusText kAnyKey{"<any key>", 36, kLightRed, 0};
 // clang-format on
 
@@ -47,15 +44,10 @@ inline constexpr StatusText kAnyKey{"<any key>", 36, kLightRed, 0};
 struct Block {
     int column, row, columns, rows, color;
 };
-struct GridCell {
-    int column, row;
-};
 
 struct PuzzleFacts {
     std::string_view title;
-    std::string_view choosing_keys;  // typed at the start to get to this puzzle
     int goal_column, goal_row, bar_first_row, fewest_moves;
-    std::vector<GridCell> solved;  // each block's cell after the stored solution
 };
 
 struct ProgramFacts {
@@ -78,8 +70,7 @@ inline const ProgramFacts& farnswog() {
          {0, 0, 2, 1, kGreen}, {2, 0, 2, 1, kMagenta}, {0, 3, 2, 1, kBrown}, {2, 3, 2, 1, kCyan},
          {2, 1, 1, 2, kRed}, {0, 1, 2, 2, kBlue}},
         10, "0", "[]", {"Back", "Last", "Redo", "Face", "Auto", "Help", "Quit"}, false,
-        {{"  FARNSWOG!   move the big blue block to the far right.", "", 3, 1, 7, 118,
-          {{2, 3}, {3, 0}, {2, 2}, {4, 0}, {0, 1}, {0, 3}, {0, 0}, {0, 2}, {2, 0}, {3, 1}}}}};
+        {{"  FARNSWOG!   move the big blue block to the far right.", 3, 1, 7, 118}}};
     return facts;
 }
 
@@ -89,10 +80,8 @@ inline const ProgramFacts& traxolumbine() {
          {3, 2, 1, 2, kCyan}, {4, 2, 1, 2, kRed}, {3, 0, 2, 1, kBrown}, {3, 1, 2, 1, kGreen},
          {0, 0, 2, 2, kBlue}},
         9, "9", "{}", {"Game", "Back", "Last", "Redo", "Face", "Auto", "Help", "Quit"}, true,
-        {{"     TRAXOLUMBINE #1 - move the big blue block to the lower right.", "", 3, 2, 12, 41,
-          {{4, 0}, {4, 1}, {0, 2}, {1, 2}, {2, 0}, {3, 0}, {0, 1}, {0, 0}, {3, 2}}},
-         {"     TRAXOLUMBINE #2 - move the big blue block to the upper right.", "G", 3, 0, 2, 83,
-          {{2, 3}, {2, 2}, {1, 2}, {0, 2}, {4, 2}, {3, 2}, {0, 1}, {0, 0}, {3, 0}}}}};
+        {{"     TRAXOLUMBINE #1 - move the big blue block to the lower right.", 3, 2, 12, 41},
+         {"     TRAXOLUMBINE #2 - move the big blue block to the upper right.", 3, 0, 2, 83}}};
     return facts;
 }
 // clang-format on

@@ -1,21 +1,23 @@
 // Terminal input to keys: every sequence a terminal may send, whole or
-// arriving in pieces, gives one key or none.
+// arriving in pieces, gives one key or none; on Windows, every console key
+// event gives one character, a scan code, or nothing.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "console/key_decoder.h"
+#ifdef _WIN32
+#include "console/win32_keys.h"
+#endif
 
 namespace blockslide {
 namespace {
 
-// Bytes that arrive `after_ms` after the previous piece.
 struct Piece {
-    long after_ms;
+    long after_ms;  // after the previous piece
     std::string bytes;
 };
-
 struct Case {
     const char* name;
     std::vector<Piece> input;
@@ -25,77 +27,64 @@ struct Case {
 std::string scan(int code) {
     return std::string{'\0', static_cast<char>(code)};
 }
+// escs("[", {"A", "B"}) is Esc [ A Esc [ B.
+std::string escs(const char* lead, std::vector<const char*> ends) {
+    std::string all;
+    for (const char* end : ends) all += std::string("\x1b") + lead + end;
+    return all;
+}
 
-const std::string kEsc = "\x1b";
+const std::vector<std::string> kArrows{scan(72), scan(80), scan(77), scan(75),  // A B C D
+                                       scan(72), scan(80), scan(77), scan(75)};
 
+// clang-format off
 const Case kCases[] = {
     {"letter", {{0, "q"}}, {"q"}},
-    {"carriage_return_is_Enter", {{0, "\r"}}, {"\r"}},
-    {"line_feed_is_Enter", {{0, "\n"}}, {"\r"}},
+    {"return_is_Enter", {{0, "\r"}}, {"\r"}}, {"line_feed_is_Enter", {{0, "\n"}}, {"\r"}},
     {"delete_is_backspace", {{0, "\x7f"}}, {"\b"}},
-    {"arrows",
-     {{0, kEsc + "[A" + kEsc + "[B" + kEsc + "[C" + kEsc + "[D"}},
-     {scan(72), scan(80), scan(77), scan(75)}},
-    {"keypad_arrows",
-     {{0, kEsc + "OA" + kEsc + "OB" + kEsc + "OC" + kEsc + "OD"}},
-     {scan(72), scan(80), scan(77), scan(75)}},
-    {"home_and_end",
-     {{0, kEsc + "[H" + kEsc + "[F" + kEsc + "OH" + kEsc + "OF"}},
-     {scan(71), scan(79), scan(71), scan(79)}},
-    {"home_and_end_with_a_number",
-     {{0, kEsc + "[1~" + kEsc + "[4~" + kEsc + "[7~" + kEsc + "[8~"}},
-     {scan(71), scan(79), scan(71), scan(79)}},
-    {"insert__delete__page_up__page_down",
-     {{0, kEsc + "[2~" + kEsc + "[3~" + kEsc + "[5~" + kEsc + "[6~"}},
-     {scan(82), scan(83), scan(73), scan(81)}},
-    {"keypad_5", {{0, kEsc + "[E" + kEsc + "OE" + kEsc + "[G"}}, {scan(76), scan(76), scan(76)}},
-    {"function_keys",
-     {{0,
-       kEsc + "OP" + kEsc + "[[A" + kEsc + "[15~" + kEsc + "[21~" + kEsc + "[23~" + kEsc + "[24~"}},
+    {"arrows", {{0, escs("[", {"A", "B", "C", "D"}) + escs("O", {"A", "B", "C", "D"})}}, kArrows},
+    {"home_and_end", {{0, escs("[", {"H", "F", "1~", "4~", "7~", "8~"}) + escs("O", {"H", "F"})}},
+     {scan(71), scan(79), scan(71), scan(79), scan(71), scan(79), scan(71), scan(79)}},
+    {"edit_keys_keypad_5",
+     {{0, escs("[", {"2~", "3~", "5~", "6~", "E", "G", "2$"}) + escs("O", {"E"})}},
+     {scan(82), scan(83), scan(73), scan(81), scan(76), scan(76), scan(82), scan(76)}},
+    {"function_keys", {{0, escs("O", {"P"}) + escs("[", {"[A", "15~", "21~", "23~", "24~"})}},
      {scan(59), scan(59), scan(63), scan(68), scan(133), scan(134)}},
-    {"shift_with_arrows_is_the_arrow",
-     {{0, kEsc + "[1;2D" + kEsc + "[1;2A" + kEsc + "[a"}},
-     {scan(75), scan(72), scan(72)}},
-    {"ctrl_with_arrows",
-     {{0, kEsc + "[1;5A" + kEsc + "[1;5C" + kEsc + "[1;5B" + kEsc + "[1;5D"}},
-     {scan(141), scan(116), scan(145), scan(115)}},
-    {"alt_with_a_digit_gives_the_digit", {{0, kEsc + "2"}}, {"2"}},
-    {"alt_with_a_letter__then_a_letter", {{0, kEsc + "q" + "n"}}, {"q", "n"}},
-    {"esc_alone_is_a_key_after_50_ms", {{0, kEsc}, {50, ""}}, {kEsc}},
-    {"esc_and_a_letter_40_ms_later_is_alt_letter", {{0, kEsc}, {40, "x"}}, {"x"}},
-    {"arrow_with_its_bytes_40_ms_apart", {{0, kEsc}, {40, "["}, {40, "A"}}, {scan(72)}},
-    {"ctrl_arrow_with_pieces_300_ms_apart",
-     {{0, kEsc + "["}, {300, "1;5"}, {300, "D"}},
-     {scan(115)}},
-    {"a_sequence_cut_off_gives_nothing", {{0, kEsc + "[1;"}, {600, "x"}}, {"x"}},
-    {"esc_and_bracket_cut_off_give_nothing", {{0, kEsc + "["}, {600, "n"}}, {"n"}},
-    {"focus_reports", {{0, kEsc + "[I" + kEsc + "[O" + "y"}}, {"y"}},
-    {"paste_markers_around_typed_text", {{0, kEsc + "[200~12" + kEsc + "[201~"}}, {"1", "2"}},
-    {"mouse_reports", {{0, kEsc + "[M !!" + kEsc + "[<0;10;5M" + kEsc + "[32;10;5M" + "z"}}, {"z"}},
-    {"terminal_replies",
-     {{0, kEsc + "[?1;2c" + kEsc + "[12;40R" + kEsc + "[>0;95;0c" + "k"}},
-     {"k"}},
+    {"shift_ctrl_alt_arrows",
+     {{0, escs("[", {"1;2D", "1;2A", "a", "1;5A", "1;5C", "1;5B", "1;5D", "1;3B"})}},
+     {scan(75), scan(72), scan(72), scan(141), scan(116), scan(145), scan(115), scan(160)}},
+    {"alt_digit_is_the_digit", {{0, "\x1b" "2"}}, {"2"}},
+    {"alt_letter_then_letter", {{0, "\x1bqn"}}, {"q", "n"}},
+    {"esc_alone_after_50_ms", {{0, "\x1b"}, {50, ""}}, {"\x1b"}},
+    {"esc_then_letter_40_ms_later_is_alt", {{0, "\x1b"}, {40, "x"}}, {"x"}},
+    {"arrow_bytes_40_ms_apart", {{0, "\x1b"}, {40, "["}, {40, "A"}}, {scan(72)}},
+    {"ctrl_arrow_pieces_300_ms_apart", {{0, "\x1b["}, {300, "1;5"}, {300, "D"}}, {scan(115)}},
+    {"cut_off_sequence_gives_nothing", {{0, "\x1b[1;"}, {600, "x"}}, {"x"}},
+    {"cut_off_esc_bracket_gives_nothing", {{0, "\x1b["}, {600, "n"}}, {"n"}},
+    {"keypad_operators", {{0, escs("O", {"j", "k", "l", "m", "n", "o"})}},
+     {"*", "+", ",", "-", ".", "/"}},
+    {"paste_markers", {{0, "\x1b[200~12\x1b[201~"}}, {"1", "2"}},
+    {"reports_give_nothing",
+     {{0, escs("[", {"I", "O", "M !!", "<0;10;5M", "32;10;5M", "?1;2c", "12;40R", ">0;9c"}) + "z"}},
+     {"z"}},
     {"utf_8_letter_in_two_pieces", {{0, "\xc3"}, {10, "\xa9"}}, {"\x82"}},
-    {"more_than_16_waiting_keys_are_dropped",
-     {{0, std::string(20, 'a') + "b"}},
-     std::vector<std::string>(16, "a")},
+    {"over_16_keys_dropped", {{0, std::string(20, 'a') + "b"}}, std::vector<std::string>(16, "a")},
 };
+// clang-format on
 
 class KeyDecoderTest : public testing::TestWithParam<Case> {};
 
 TEST_P(KeyDecoderTest, GivesTheKeys) {
-    const Case& c = GetParam();
     KeyDecoder decoder;
     long now = 0;
-    for (const Piece& piece : c.input) {
-        now += piece.after_ms;
-        decoder.expire(now);
+    for (const Piece& piece : GetParam().input) {
+        decoder.expire(now += piece.after_ms);
         decoder.feed(piece.bytes, now);
     }
     decoder.expire(now);
     std::vector<std::string> keys;
     for (std::string key = decoder.take(); !key.empty(); key = decoder.take()) keys.push_back(key);
-    EXPECT_EQ(keys, c.keys);
+    EXPECT_EQ(keys, GetParam().keys);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sequences, KeyDecoderTest, testing::ValuesIn(kCases),
@@ -103,12 +92,49 @@ INSTANTIATE_TEST_SUITE_P(Sequences, KeyDecoderTest, testing::ValuesIn(kCases),
 
 TEST(KeyDecoder, ClearForgetsWaitingKeysAndPieces) {
     KeyDecoder decoder;
-    decoder.feed("ab" + kEsc + "[", 0);
+    decoder.feed("ab\x1b[", 0);
     decoder.clear();
     decoder.feed("A", 1);
     EXPECT_EQ(decoder.take(), "A");
     EXPECT_FALSE(decoder.deadline().has_value());
 }
+
+#ifdef _WIN32
+struct KeyCase {
+    const char* what;
+    BOOL down;
+    WORD virtual_key, scan_code;
+    wchar_t character;
+    std::string key;
+};
+
+TEST(Win32Keys, ConsoleKeyEventsGiveOneCharacterOrZeroAndTheScanCode) {
+    // clang-format off
+    const KeyCase cases[] = {
+        {"a letter, as typed", TRUE, 'B', 0x30, L'b', "b"},
+        {"a digit", TRUE, '0', 0x0B, L'0', "0"},
+        {"Esc", TRUE, VK_ESCAPE, 0x01, 27, "\x1b"},
+        {"Esc, character left out", TRUE, VK_ESCAPE, 0x01, 0, "\x1b"},
+        {"Enter", TRUE, VK_RETURN, 0x1C, 13, "\r"},
+        {"up", TRUE, VK_UP, 72, 0, std::string{'\0', 72}},
+        {"keypad right, Num Lock off", TRUE, VK_RIGHT, 77, 0, std::string{'\0', 77}},
+        {"down, scan code left out", TRUE, VK_DOWN, 0, 0, std::string{'\0', 80}},
+        {"left", TRUE, VK_LEFT, 75, 0, std::string{'\0', 75}},
+        {"F1", TRUE, VK_F1, 59, 0, std::string{'\0', 59}},
+        {"a double line", TRUE, 0, 0, L'\u2550', "\xCD"},
+        {"a release", FALSE, 'A', 0x1E, L'a', ""},
+        {"Shift alone", TRUE, VK_SHIFT, 0x2A, 0, ""}, {"Ctrl alone", TRUE, VK_CONTROL, 0x1D, 0, ""},
+        {"Alt alone", TRUE, VK_MENU, 0x38, 0, ""}, {"Caps Lock", TRUE, VK_CAPITAL, 0x3A, 0, ""},
+        {"Num Lock", TRUE, VK_NUMLOCK, 0x45, 0, ""}, {"Scroll Lock", TRUE, VK_SCROLL, 0x46, 0, ""},
+    };
+    // clang-format on
+    for (const KeyCase& c : cases) {
+        KEY_EVENT_RECORD event{c.down, 1, c.virtual_key, c.scan_code, {c.character}, 0};
+        EXPECT_EQ(key_from_console_event(event), c.key) << c.what;
+    }
+}
+
+#endif
 
 }  // namespace
 }  // namespace blockslide

@@ -1,6 +1,7 @@
 // Whole games as lists of keys and what follows: block keys with one or two
-// ways to go, the direction prompt, refusals with their beep and flash, the
-// strip a block leaves, the move counter, Back and Last, and leaving the game.
+// ways to go, refusals with their beep and flash, the strip a block leaves,
+// the move counter, Back and Last, each cue at its event, the stored
+// solutions, auto-play stopped by a key, and leaving the game.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -24,7 +25,17 @@ struct PlayCase {
     std::int64_t ms = 0;  // the virtual time at the end
     Flash flash = {};
     std::optional<int> exit_code = std::nullopt;
+    const StatusText* cue_shows = nullptr;  // on the screen when the last cue starts
+    std::int64_t key_at = -1;               // an "x" typed then
 };
+
+// The stored moves as steps; "=": made on the board model only.
+std::string solution(const ProgramFacts& program, int game_number, std::string_view mark = "") {
+    std::string steps = game_number == 2 ? "G " : "";
+    for (MoveCode move : program.puzzle_set().puzzles[game_number - 1].solution)
+        steps += std::string(mark) + std::string(move) + " ";
+    return steps;
+}
 
 // In blockslide-b after these moves block 1 has free cells above and below.
 const std::string kTwoWays = "2D 2D 1D 1 ";
@@ -34,7 +45,27 @@ std::vector<PlayCase> play_cases() {
     const ProgramFacts& a = farnswog();
     const ProgramFacts& b = traxolumbine();
     const std::string long_game = repeated("9R 9L ", 500) + "2L ";  // 1001 moves
+    const Flash stuck = {5, kBlue, kYellow, 1}, unflashed = {9, 0, kWhite, 0};
     std::vector<PlayCase> cases = {
+        {"SolvedA", a, solution(a, 1) + "~1", kCongratulation, "done2", 9 * kFlashMs,
+         {10, 0, kWhite, 5}, 0, &kCongratulation},
+        {"SolvedB1", b, solution(b, 1) + "<Esc>", kCongratulation, "done2", 9 * kFlashMs,
+         {9, 0, kWhite, 5}, 0, &kCongratulation},
+        {"SolvedB2", b, solution(b, 2) + "~q", kCongratulation, "ding2 done2", 9 * kFlashMs,
+         {9, 0, kWhite, 5}, 0, &kCongratulation},
+        {"OtherGoalB", b, solution(b, 2).substr(2), kBlankStatus},
+        {"OtherGoalB2", b, "G " + solution(b, 1), kBlankStatus, "ding2"},
+        // A key stops auto-play after the pause that follows a move: no flash, a fresh puzzle.
+        {"AutoPlayStoppedEarly", b, "~A", kFirstPrompt, "ding2 ding2", replay_move_time(2),
+         unflashed, {}, nullptr, 100},
+        {"AutoPlayStoppedAfterMove1", b, "~A", kFirstPrompt, "ding2 ding2", replay_move_time(2),
+         unflashed, {}, nullptr, 1250},
+        {"AutoPlayStoppedAfterMove4", b, "~A", kFirstPrompt, "ding2 ding2", replay_move_time(5),
+         unflashed, {}, nullptr, 3000},
+        {"KeysBeforeAutoPlayDropped", a, "~Ax " + solution(a, 1, "="), kAnyKey, "ding2",
+         replay_move_time(118) + kReplayPauseMs + 5 * kFlashMs, {10, 0, kWhite, 3}},
+        {"RestartCue", b, "R", kFirstPrompt, "ding2"},
+        {"NoGameInA", a, "~gg", kFirstPrompt, "beep2 beep2", 0, {}, std::nullopt, &kFirstPrompt},
         {"OnlyWayA2L", a, "2L", kBlankStatus}, {"OnlyWayA3L", a, "3L", kBlankStatus},
         {"OnlyWayA9R", a, "9R", kBlankStatus}, {"OnlyWayB2D", b, "2D", kBlankStatus},
         {"OnlyWayB4R", b, "4R", kBlankStatus}, {"OnlyWayB5L", b, "5L", kBlankStatus},
@@ -45,42 +76,40 @@ std::vector<PlayCase> play_cases() {
         {"OtherBlockAtThePrompt", b, kTwoWays + "2U", kBlankStatus},
         {"RefusedKeysAtThePrompt", b, kTwoWays + "<Left> <Right> X <Enter> ~0", kDirectionPrompt,
          repeated("beep2 ", 4) + "beep2", 5 * kFlashMs, {1, 0, kWhite, 5}},
-        {"ArrowAfterARefusal", b, kTwoWays + "<Right> =1U <Up>", kBlankStatus, "beep2", kFlashMs},
-        {"StuckBlockAtThePrompt", b, kTwoWays + "~5 <Up>", kDirectionPrompt, "beep2 beep2", kFlashMs,
-         {5, kBlue, kYellow, 1}},
-        {"StuckBlock", a, "~5", kFirstPrompt, "beep2", kFlashMs, {5, kBlue, kYellow, 1}},
+        {"ArrowAfterARefusal", b, kTwoWays + "<Right> =1U <Up>", kBlankStatus, "beep2", kFlashMs,
+         {}, {}, &kDirectionPrompt},
+        {"StuckBlockAtThePrompt", b, kTwoWays + "~5 <Up>", kDirectionPrompt, "beep2 beep2",
+         kFlashMs, stuck},
+        {"StuckBlock", a, "~5", kFirstPrompt, "beep2", kFlashMs, stuck, {}, &kFirstPrompt},
         {"ZeroChoosesBlockTen", a, "~0", kFirstPrompt, "beep2", kFlashMs, {10, kBlue, kYellow, 1}},
-        {"ZeroIsNoBlockInB", b, "~0", kFirstPrompt, "beep2"},
+        {"ZeroIsNoBlockInB", b, "~0", kFirstPrompt, "beep2", 0, {}, {}, &kFirstPrompt},
         {"NonCommandKeysBeep", a, "2L ~xg <Enter> <Up>", kBlankStatus, "beep2 beep2 beep2 beep2"},
-        {"StripsOfOneCell", a, "2L 3L 1D 4U", kBlankStatus},
         {"StripsOfWideBlocks", a, "2L 3L 1D 4U 8R 9D 6R", kBlankStatus},
         {"StripsOfTheBigBlock", b, "2D 2D 1D 1D 9R 9L", kBlankStatus},
         {"HundredMoves", b, repeated("5L 5R ", 50), kBlankStatus},
         {"Back", a, "2L 1D 6R B", kBlankStatus},
-        {"BacksToTheStart", a, "2L 1D 6R B b B", kBlankStatus},
         {"FourthBackBeeps", a, "2L 1D 6R B b B b", kBlankStatus, "beep2"},
         {"BackOfARightMove", a, "9R b", kBlankStatus},
         {"MovesAfterBack", a, "2L 1D b 1D b b", kBlankStatus},
         {"BackAtThePrompt", a, "2L 3 b", kBlankStatus},
         {"BackAtThePromptEmpties", a, "2L 3 b b", kBlankStatus, "beep2"},
-        {"LastAndBackAtTheStart", a, "~L b", kFirstPrompt, "beep2 beep2"},
+        {"LastAndBackAtTheStart", a, "~L b", kFirstPrompt, "beep2 beep2", 0, {}, {}, &kFirstPrompt},
         {"HelpEmptiesTheHistory", a, "2L H ~x b F F", kFirstPrompt, "beep2"},
         {"GameEmptiesTheHistory", b, "2D G b F F", kFirstPrompt, "ding2 beep2"},
         {"LastFlashesRed", a, "2L ~L", kBlankStatus, "", kFlashMs, {2, kRed, kWhite, 1}},
         {"LastAfterBack", a, "2L 1D b ~l", kBlankStatus, "", kFlashMs, {2, kRed, kWhite, 1}},
         {"BackReachesTheNewest1000", a, long_game + "3L " + repeated("B ", 1000), kBlankStatus},
         {"Back1001Beeps", a, long_game + repeated("B ", 1001), kBlankStatus, "beep2"},
-        {"QuitQuestion", a, "2L Q", kQuitQuestion, "ding2"},
+        {"QuitQuestion", a, "2L Q", kQuitQuestion, "ding2", 0, {}, {}, &kQuitQuestion},
         {"LowerNGoesOn", a, "2L q ~n", kBlankStatus, "ding2"},
         {"UpperNGoesOnB", b, "~q ~N", kBlankStatus, "ding2"},
         {"CommandAfterN", a, "2L ~q ~N B", kBlankStatus, "ding2"},
         {"EscAtThePromptAsks", a, "2L 3 <Esc>", kQuitQuestion, "ding2"},
         {"NAfterEscDropsTheBlock", a, "2L 3 <Esc> ~n <Up> b", kBlankStatus, "ding2 beep2"},
         {"EscAtTheStartEnds", a, "<Esc>", kFirstPrompt, "", 0, {}, 0},
-        {"EscAtTheStartEndsB", b, "<Esc>", kFirstPrompt, "", 0, {}, 0},
         {"EscAfterAMoveEnds", b, "4R <Esc>", kBlankStatus, "", 0, {}, 0},
     };
-    for (std::string yes : {"<Enter>", "~Y", "~y", "<Space>", "~2", "<Down>", "<Esc>"})
+    for (std::string yes : {"<Enter>", "~Y", "~y", "<Space>", "~2", "<Down>", "<Esc>"})  // all quit
         cases.push_back({"Answer" + std::to_string(cases.size()), a, "2L 3 <Esc> " + yes,
                          kQuitQuestion, "ding2", 0, {}, 0});
     return cases;
@@ -93,12 +122,18 @@ TEST_P(Play, EndsAsTheRulesSay) {
     const PlayCase& play = GetParam();
     PlayedGame game(play.program, play.steps);
     if (play.exit_code) game.console.type("b");  // never read
+    if (play.key_at >= 0) game.console.type_at(play.key_at, "x");
     game.console.record_frames(play.flash.block != 0);
     EXPECT_EQ(game.run(), play.exit_code);
     EXPECT_EQ(game.console.keys_left(), play.exit_code ? 1u : 0u);
     EXPECT_EQ(game.differences(play.status), "");
     EXPECT_EQ(game.sounds(), play.sounds);
     EXPECT_EQ(game.console.now_ms(), play.ms);
+    if (play.cue_shows != nullptr && !game.console.sounds().empty()) {
+        ScreenCheck check(game.console.sounds().back().screen);
+        check.status(*play.cue_shows);
+        EXPECT_EQ(check.differences(), "") << "when the last cue started";
+    }
     if (play.flash.block != 0) {
         EXPECT_EQ(game.flashes(play.flash.block, play.flash.ink, play.flash.body),
                   play.flash.times);

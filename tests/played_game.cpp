@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ranges>
+
 #include "console/console.h"
 #include "console/cp437.h"
 #include "console/keys.h"
@@ -15,23 +17,12 @@ constexpr int kBoxTop = 1, kBoxBottom = 22, kBoxLeft = 11, kBoxRight = 69, kBarR
 
 std::string key_named(std::string_view name) {
     constexpr std::string_view kNames[] = {"<Up>", "<Right>", "<Down>", "<Left>"};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         if (name == kNames[i]) return extended_key(kArrowScanCodes[i]);
-    }
     return name == "<Esc>" ? kEscapeKey : name == "<Enter>" ? kEnterKey : " ";
 }
 
 }  // namespace
-
-std::vector<std::string_view> words(std::string_view listing) {
-    std::vector<std::string_view> found;
-    while (!listing.empty()) {
-        const std::size_t end = std::min(listing.find(' '), listing.size());
-        if (end != 0) found.push_back(listing.substr(0, end));
-        listing.remove_prefix(std::min(end + 1, listing.size()));
-    }
-    return found;
-}
 
 std::string repeated(std::string_view text, int times) {
     std::string all;
@@ -46,14 +37,14 @@ void ScreenCheck::text(int row, int column, std::string_view utf8, int ink, int 
         const std::string shown = cp437_glyph_utf8(screen_.cell(row, column).character);
         const int attribute = screen_.cell_attribute(row, column);
         if (shown == utf8.substr(at, length) && (ink < 0 || attribute % 16 == ink) &&
-            (paper < 0 || attribute / 16 == paper)) {
+            (paper < 0 || attribute / 16 == paper))
             continue;
-        }
+        const auto colours = [](int ink, int paper) {
+            return " " + std::to_string(ink) + " on " + std::to_string(paper);
+        };
         report_ += "at " + std::to_string(row) + "," + std::to_string(column) + " \"" + shown +
-                   "\" " + std::to_string(attribute % 16) + " on " +
-                   std::to_string(attribute / 16) + ", not \"" +
-                   std::string(utf8.substr(at, length)) + "\" " + std::to_string(ink) + " on " +
-                   std::to_string(paper) + "\n";
+                   "\"" + colours(attribute % 16, attribute / 16) + ", not \"" +
+                   std::string(utf8.substr(at, length)) + "\"" + colours(ink, paper) + "\n";
     }
 }
 
@@ -64,14 +55,15 @@ void ScreenCheck::status(const StatusText& status) {
     text(kStatusRow, after, repeated(" ", start + kStatusWidth - after), 0, 0);
 }
 
-// "Moves:", the count with a blank before and after it, then five blanks,
-// which run past column 80 on into row 25.
+// "Moves: n" from column 69, or further left when it would pass column 80,
+// then blanks to column 80; row 25 stays blank.
 void ScreenCheck::move_counter(int moves) {
     if (moves == 0) return;
-    const std::string shown = "Moves: " + std::to_string(moves) + repeated(" ", 6);
-    const int on_row = kScreenColumns - kCounterColumn + 1;
-    text(kStatusRow, kCounterColumn, shown.substr(0, on_row), kLightCyan, 0);
-    text(kStatusRow + 1, 1, shown.substr(on_row), kLightCyan, 0);
+    const std::string shown = "Moves: " + std::to_string(moves);
+    const int column = std::min(kCounterColumn, kScreenColumns + 1 - int(shown.size()));
+    text(kStatusRow, column, shown + repeated(" ", kScreenColumns + 1 - column - int(shown.size())),
+         kLightCyan, 0);
+    text(kStatusRow + 1, 1, repeated(" ", kScreenColumns), -1, 0);
 }
 
 void ScreenCheck::board(const Board& board) {
@@ -113,11 +105,17 @@ void ScreenCheck::block(const Board& board, int number, int ink, int body) {
     const int digit = board.face_played ? kWhite : kYellow;
     const std::string mouth(program.zombie_mouth), number_shown(program.face_digit);
     if (board.zombie) {
+        text(top + 2, left + 8, "╓───╖", face, body);
+        text(top + 3, left + 7, "┌┘φ φ└┐", face, body);
+        text(top + 6, left + 8, "└┬─┬┘", face, body);
         text(top + 4, left + 7, "└┐", face, body);
         text(top + 4, left + 9, " " + number_shown + " ", digit, body);
         text(top + 4, left + 12, "┌┘", face, body);
         text(top + 5, left + 8, "│" + mouth.substr(0, 1) + "Ω" + mouth.substr(1) + "│", face, body);
     } else {
+        text(top + 2, left + 7, "╓≈≈≈≈≈╖", face, body);
+        text(top + 3, left + 6, "┌╝ ö ö ╚┐", face, body);
+        text(top + 6, left + 7, "└─┬─┬─┘", face, body);
         text(top + 4, left + 6, "└╕", face, body);
         text(top + 4, left + 8, "  " + number_shown + "  ", digit, body);
         text(top + 4, left + 13, "╒┘", face, body);
@@ -161,7 +159,9 @@ PlayedGame::PlayedGame(const ProgramFacts& program, std::string_view steps)
 }
 
 void PlayedGame::play(std::string_view steps) {
-    for (std::string_view step : words(steps)) {
+    for (const auto word : std::views::split(steps, ' ')) {
+        const std::string_view step(word.begin(), word.end());
+        if (step.empty()) continue;
         const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(step[0])));
         if (step[0] == '<') {
             console.type_key(key_named(step));

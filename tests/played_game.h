@@ -13,7 +13,6 @@
 
 namespace blockslide::testing {
 
-std::vector<std::string_view> words(std::string_view listing);  // split at blanks
 std::string repeated(std::string_view text, int times);
 
 // Collects the differences between a screen and what is expected of it.

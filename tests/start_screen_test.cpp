@@ -4,6 +4,8 @@
 // style last chosen and, on a fresh puzzle, the colours of a game with no moves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/played_game.h"
 
 namespace blockslide::testing {
@@ -18,35 +20,30 @@ struct StartCase {
     bool complete_replay = false;  // a key only after auto-play has made every move
 };
 
+const ProgramFacts &a = farnswog(), &b = traxolumbine();
+// clang-format off
 const StartCase kStarts[] = {
-    {"ProgramStartA", farnswog(), "", ""},
-    {"ProgramStartB", traxolumbine(), "", ""},
-    {"PuzzleTwoB", traxolumbine(), "G", "ding2"},
-    {"BackToPuzzleOneB", traxolumbine(), "g g", "ding2 ding2"},
-    {"BarGrayAfterARefusedKeyA", farnswog(), "X", "beep2", kLightGray},
-    {"BarGrayAfterABlockWithNoMoveB", traxolumbine(), "1", "beep2", kLightGray},
-    {"RestartA", farnswog(), "2L 1D R", "ding2"},
-    {"RestartEmptiesTheHistory", farnswog(), "2L 1D r ~b", "ding2 beep2", kLightGray},
-    {"RestartKeepsPuzzleTwo", traxolumbine(), "g 2D r", "ding2 ding2"},
-    {"ZombieSurvivesRestart", farnswog(), "f 2L r", "ding2"},
-    {"ZombieSurvivesG", traxolumbine(), "f g", "ding2"},
-    {"SecondFGivesTheNiceManBack", traxolumbine(), "f F r", "ding2"},
+    {"ProgramStartA", a, "", ""}, {"ProgramStartB", b, "", ""},
+    {"PuzzleTwoB", b, "G", "ding2"}, {"BackToPuzzleOneB", b, "g g", "ding2 ding2"},
+    {"BarGrayAfterARefusedKeyA", a, "X", "beep2", kLightGray},
+    {"BarGrayAfterABlockWithNoMoveB", b, "1", "beep2", kLightGray},
+    {"RestartA", a, "2L 1D R", "ding2"},
+    {"RestartEmptiesTheHistory", a, "2L 1D r ~b", "ding2 beep2", kLightGray},
+    {"RestartKeepsPuzzleTwo", b, "g 2D r", "ding2 ding2"},
+    {"ZombieSurvivesRestart", a, "f 2L r", "ding2"}, {"ZombieSurvivesG", b, "f g", "ding2"},
+    {"SecondFGivesTheNiceManBack", b, "f F r", "ding2"},
     // The key that closes the instructions is no command.
-    {"HelpClosedByEsc", farnswog(), "f H <Esc>", ""},
-    {"HelpClosedByQ", farnswog(), "H ~Q", ""},
-    {"HelpClosedByB", traxolumbine(), "h ~b", ""},
-    {"HelpClosedByABlockKey", farnswog(), "H ~3", ""},
-    {"HelpClosedByAnArrow", traxolumbine(), "H <Up>", ""},
+    {"HelpClosedByEsc", a, "f H <Esc>", ""}, {"HelpClosedByQ", a, "H ~Q", ""},
+    {"HelpClosedByB", b, "h ~b", ""}, {"HelpClosedByABlockKey", a, "H ~3", ""},
+    {"HelpClosedByAnArrow", b, "H <Up>", ""},
+    // With moves made, the fresh puzzle's face is drawn as in a game with none.
+    {"HelpAfterMovesA", a, "f 2L 1D H <Esc>", ""},
+    {"HelpAfterMovesB", b, "2D 2D 1D 1D 9R h ~x", ""},
+    {"GameAfterMovesB", b, "2D 2D 1D 1D 9R f G", "ding2"},
+    {"AutoPlayA", a, "2L 1D ~a", "ding2 ding2", kYellow, true},
+    {"ZombieAfterAutoPlayB", b, "f ~A", "ding2 ding2", kYellow, true},
 };
-
-// With moves made, the fresh puzzle's face is drawn as in a game with none.
-const StartCase kStartsAfterMoves[] = {
-    {"HelpA", farnswog(), "f 2L 1D H <Esc>", ""},
-    {"HelpB", traxolumbine(), "2D 2D 1D 1D 9R h ~x", ""},
-    {"GameB", traxolumbine(), "2D 2D 1D 1D 9R f G", "ding2"},
-    {"AutoPlayA", farnswog(), "2L 1D ~a", "ding2 ding2", kYellow, true},
-    {"ZombieAfterAutoPlayB", traxolumbine(), "f ~A", "ding2 ding2", kYellow, true},
-};
+// clang-format on
 
 class PuzzleStart : public ::testing::TestWithParam<StartCase> {};
 
@@ -70,10 +67,48 @@ TEST_P(PuzzleStart, ShowsTheWholeFreshScreenUnderItsTitle) {
     EXPECT_FALSE(game.screen.cursor_visible());
 }
 
-const auto kName = [](const auto& info) { return std::string(info.param.name); };
-INSTANTIATE_TEST_SUITE_P(Each, PuzzleStart, ::testing::ValuesIn(kStarts), kName);
-INSTANTIATE_TEST_SUITE_P(FreshFaceAfterMoves, PuzzleStart, ::testing::ValuesIn(kStartsAfterMoves),
-                         kName);
+INSTANTIATE_TEST_SUITE_P(Each, PuzzleStart, ::testing::ValuesIn(kStarts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// H draws the rules in a green double-line box on white over the game.
+TEST(Instructions, ShowTheirLinesInAGreenDoubleBox) {
+    for (const auto& [program, bottom, last_line, moves] :
+         {std::tuple{&farnswog(), 23, 20, 118}, {&traxolumbine(), 24, 21, 41}}) {
+        PlayedGame game(*program, "h");
+        ASSERT_EQ(game.run(), std::nullopt);  // waiting for the key
+        ScreenCheck check(game.screen);
+        check.text(2, 7, "╔" + repeated("═", 65) + "╗", kGreen, kWhite);
+        for (int row = 3; row < bottom; ++row) check.text(row, 7, "║", kGreen, kWhite);
+        check.text(bottom, 7, "╚" + repeated("═", 65) + "╝", kGreen, kWhite);
+        const std::string line = "The minimal solution is " + std::to_string(moves) +
+                                 " moves. See if you can do as well!";
+        check.text(last_line, 8, " " + line + repeated(" ", 64 - int(line.size())) + "║", -1,
+                   kWhite);
+        check.text(last_line + 1, 8, repeated(" ", 65), -1, kWhite);
+        EXPECT_EQ(check.differences(), "");
+    }
+}
+
+// Auto-play first shows the start layout under a gray bar and its caption.
+TEST(AutoPlay, StartsFromTheStartLayoutUnderAGrayBarAndItsCaption) {
+    PlayedGame game(farnswog(), "2L f ~a");  // the moved block goes back
+    game.console.record_frames(true);
+    game.console.type_at(100, "x");
+    ASSERT_EQ(game.run(), std::nullopt);
+    const StatusText caption{"Auto-Play in Progress <any key to stop>", 21, kLightRed, 0};
+    const auto& frames = game.console.frames();
+    const auto first = std::ranges::find_if(frames, [&](const auto& frame) {
+        return frame.screen.cell(kStatusRow, caption.column).character == 'A';
+    });
+    ASSERT_NE(first, frames.end());
+    ScreenCheck check(first->screen);
+    check.frame(farnswog(), 1, kLightGray);
+    Board start(farnswog(), true);
+    start.face_played = true;  // the move stays recorded
+    check.board(start);
+    check.status(caption);
+    EXPECT_EQ(check.differences(), "");
+}
 
 }  // namespace
 }  // namespace blockslide::testing

@@ -4,8 +4,6 @@
 
 . "$(dirname "$0")/lib.sh"
 
-GAME=$GAME_A
-QUESTION=' Do you wish to quit the game? (Y/n) '
 DIRECTION='Specify direction (arrow)'
 
 # slowly BYTE...: each written on its own, 30 ms apart, as over a slow link. The
@@ -18,7 +16,7 @@ slowly() {
 }
 
 play
-wait_at 24 29 "$SELECT" "the first prompt"
+prompted
 keys M-2 # block 2 has one way to go: left, to the free cell
 wait_at 24 69 "Moves: 1" "Alt+2 taken as 2"
 keys Home
@@ -40,7 +38,7 @@ restored
 ok "F11 answers the quit question"
 
 play
-wait_at 24 29 "$SELECT" "the first prompt"
+prompted
 keys -l 2 3
 wait_at 24 28 "$DIRECTION" "the direction prompt for block 3"
 keys S-Left

@@ -4,13 +4,9 @@
 # and the program's stderr, and ends the script with 1; without tmux it ends
 # with 77 (skipped). Run as: sh NAME_e2e.sh path/to/blockslide-a path/to/blockslide-b
 
-if [ $# -ne 2 ] || [ ! -x "$1" ] || [ ! -x "$2" ]; then
-    echo "usage: sh $0 path/to/blockslide-a path/to/blockslide-b" >&2
-    exit 2
-fi
+[ $# -eq 2 ] && [ -x "$1" ] && [ -x "$2" ] || { echo "usage: sh $0 GAME_A GAME_B" >&2; exit 2; }
 command -v tmux >/dev/null || { echo "SKIP: the end-to-end tests need tmux" >&2; exit 77; }
-GAME_A=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-GAME_B=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+GAME_A=$(cd "$(dirname "$1")" && pwd)/$(basename "$1") && GAME=$GAME_A
 DIR=$(mktemp -d "${TMPDIR:-/tmp}/blockslide-e2e.XXXXXX") || exit 1
 SOCKET=blockslide-e2e-$$ SOCKET_PATH= RUN= RUNS=0 MARK='--- program ended ---'
 ESC=$(printf '\033')
@@ -35,27 +31,23 @@ fail() {
 }
 repeat() { printf "%$2s" '' | sed "s/ /$1/g"; } # repeat TEXT COUNT
 
-SELECT='Select your first move'
-BOX_TOP="┌$(repeat ─ 57)┐"
-BOX_BOTTOM="└$(repeat ─ 57)┘"
-PAD=$(repeat ' ' 100)
+SELECT='Select your first move' QUESTION=' Do you wish to quit the game? (Y/n) '
+BOX_TOP="┌$(repeat ─ 57)┐" BOX_BOTTOM="└$(repeat ─ 57)┘" PAD=$(repeat ' ' 100)
 
-# run COMMAND [COLUMNS ROWS]: the shell command (which may use $GAME) in a
-# fresh terminal of that size (80 x 25 unless told), in its own directory
-# $RUN. When it ends, $RUN/status holds its exit status, stty.before and
-# stty.after the terminal modes around it, and $MARK follows on the screen.
+# run COMMAND: the shell command (which may use $GAME) in a fresh 80 x 25
+# terminal, in its own directory $RUN. When it ends, $RUN/status holds its exit
+# status, stty.before and stty.after the terminal modes around it, and $MARK
+# follows on the screen.
 run() {
-    RUNS=$((RUNS + 1))
-    RUN=$DIR/run$RUNS
-    mkdir "$RUN"
+    RUNS=$((RUNS + 1)) && RUN=$DIR/run$RUNS && mkdir "$RUN"
     cat >"$RUN/run.sh" <<EOF
 cd '$RUN' || exit 1
-stty -g >stty.before && stty -a >modes.before
+stty -g >stty.before
 export TERM=$TERM_TYPE LC_ALL=C.UTF-8
 trap : INT # Ctrl-C ends the program, not this script
 $1
 status=\$?
-stty -g >stty.after && stty -a >modes.after
+stty -g >stty.after
 echo \$status >status.new && mv status.new status
 echo '$MARK'
 exec sleep 100
@@ -63,40 +55,32 @@ EOF
     tmx kill-session -t play 2>/dev/null # the server stays, restarting it races
     tmx start-server \; set -g exit-empty off \; set -g escape-time 0 \; set -g status off \; \
         set -g remain-on-exit on \; set -g default-terminal "$TERM_TYPE" \; \
-        new-session -d -s play -e "GAME=$GAME" -x "${2:-80}" -y "${3:-25}" "sh '$RUN/run.sh'" ||
+        new-session -d -s play -e "GAME=$GAME" -x 80 -y 25 "sh '$RUN/run.sh'" ||
         fail "tmux did not start"
     SOCKET_PATH=$(tmx display-message -p '#{socket_path}')
-    size=$(tmx display-message -p '#{pane_width} x #{pane_height}')
-    [ "$size" = "${2:-80} x ${3:-25}" ] || fail "the terminal is $size, not ${2:-80} x ${3:-25}"
 }
 
-play() { run '"$GAME" 2>err' "$@"; } # play [COLUMNS ROWS]: $GAME, its stderr in $RUN/err
+play() { run '"$GAME" 2>err'; } # $GAME, its stderr in $RUN/err
+prompted() { wait_at 24 29 "$SELECT" "the first prompt${1:+ $1}"; } # prompted [WHEN]
 keys() { tmx send-keys "$@" || fail "could not send the keys $*"; } # tmux key names; -l: literally
 
 # at ROW COLUMN TEXT: whether TEXT, blanks included, stands there now.
 at() {
     rest=$(tmx capture-pane -p | sed -n "$1{s/\$/$PAD/;p;}" |
         LC_ALL=C.UTF-8 sed "s/^.\{$(($2 - 1))\}//")
-    case $rest in "$3"*) return 0 ;; esac
-    return 1
+    case $rest in "$3"*) ;; *) return 1 ;; esac
 }
 not() { ! "$@"; }
 
 # within DESCRIPTION COMMAND...: polls COMMAND until it succeeds, at most 10 s.
 within() {
-    what=$1 polls=100
-    shift
-    until "$@"; do
-        polls=$((polls - 1))
-        [ $polls -gt 0 ] || fail "$what (waited 10 s)"
-        sleep 0.1
-    done
+    what=$1 polls=100 && shift
+    until "$@"; do [ $((polls -= 1)) -gt 0 ] && sleep 0.1 || fail "$what (waited 10 s)"; done
 }
 
-# expect_at / wait_at / wait_gone ROW COLUMN TEXT [DESCRIPTION]
+# expect_at / wait_at ROW COLUMN TEXT [DESCRIPTION]
 expect_at() { at "$@" || fail "${4:-text} at row $1, column $2: expected \"$3\""; }
 wait_at() { within "${4:-text} at row $1, column $2: expected \"$3\"" at "$@"; }
-wait_gone() { within "\"$3\" should leave row $1, column $2" not at "$@"; }
 
 # ended STATUS: the program ends, with that exit status.
 ended() {
@@ -104,15 +88,13 @@ ended() {
     [ "$(cat "$RUN/status")" = "$1" ] || fail "exit status $(cat "$RUN/status"), expected $1"
 }
 
-# restored: after the program the terminal modes are those it started with,
-# the normal screen is back with a visible cursor and normal cursor keys, and
-# $MARK stands on the first row (nothing was drawn) or, below the game's last
-# screen, on the row above the bottom one, with nothing else after it.
+# restored: the terminal modes are those the program started with, the normal
+# screen is back with a visible cursor and normal cursor keys, and $MARK
+# stands on row 1 (nothing was drawn) or 24 (below the last screen), alone.
 restored() {
-    within "$MARK on the first row or above the bottom one" eval \
-        'at 1 1 "$MARK" || at $(($(tmx display-message -p "#{pane_height}") - 1)) 1 "$MARK"'
+    within "$MARK on row 1 or 24" eval 'at 1 1 "$MARK" || at 24 1 "$MARK"'
     cmp -s "$RUN/stty.before" "$RUN/stty.after" ||
-        fail "the terminal modes changed: $(diff "$RUN/modes.before" "$RUN/modes.after")"
+        fail "the terminal modes changed: $(cat "$RUN/stty.before") to $(cat "$RUN/stty.after")"
     flags=$(tmx display-message -p '#{alternate_on} #{cursor_flag} #{keypad_cursor_flag}')
     [ "$flags" = "0 1 0" ] || fail "alternate screen, cursor, cursor keys mode: $flags, not 0 1 0"
     [ -z "$(tmx capture-pane -p | sed "0,/^$MARK/d" | tr -d ' \n')" ] ||
@@ -128,10 +110,8 @@ background() {
         for (i = 1; i <= NF; i++) {
             text = $i
             if (i > 1) {
-                end = index(text, "m")
-                n = split(substr(text, 1, end - 1), p, /[;:]/)
-                text = substr(text, end + 1)
-                if (n == 0) bg = "default"
+                end = index(text, "m"); n = split(substr(text, 1, end - 1), p, /[;:]/)
+                text = substr(text, end + 1); if (n == 0) bg = "default"
                 for (j = 1; j <= n; j++) {
                     v = p[j] + 0
                     if (v == 0 || v == 49) bg = "default"
@@ -142,14 +122,12 @@ background() {
                 }
             }
             gsub(/[\200-\277]/, "", text)  # count UTF-8 characters, not bytes
-            cells += length(text)
-            if (cells >= column) { print bg; exit }
+            if ((cells += length(text)) >= column) { print bg; exit }
         }
     }'
 }
 
-# expect_background ROW COLUMN TERMINAL_COLOUR DESCRIPTION
-expect_background() {
-    found=$(background "$1" "$2")
-    [ "$found" = "$3" ] || fail "$4 at row $1, column $2: background colour $found, expected $3"
+expect_background() { # ROW COLUMN TERMINAL_COLOUR DESCRIPTION
+    [ "$(background "$1" "$2")" = "$3" ] ||
+        fail "$4 at row $1, column $2: background colour $(background "$1" "$2"), expected $3"
 }

@@ -4,9 +4,7 @@
 
 . "$(dirname "$0")/lib.sh"
 
-GAME=$GAME_A
 TITLE='  FARNSWOG!   move the big blue block to the far right.'
-QUESTION=' Do you wish to quit the game? (Y/n) '
 
 # prompt: the shell's prompt is the last thing on the screen.
 prompt() { [ "$(tmx capture-pane -p | grep . | tail -n 1)" = '$' ]; }
@@ -15,7 +13,7 @@ title() { [ "$(tmx display-message -p '#{pane_title}')" = "$1" ]; }
 start_in_shell() {
     run 'PS1="$ " sh -i'
     keys -l '"$GAME" 2>err' && keys Enter
-    wait_at 24 29 "$SELECT" "the first prompt"
+    prompted
 }
 
 start_in_shell
@@ -33,7 +31,7 @@ within "the game's title" title "$TITLE"
 keys C-z
 within "the shell's prompt after Ctrl-Z" prompt
 keys -l "printf '${ESC}]0;shell\\007'; fg" && keys Enter
-wait_at 24 29 "$SELECT" "the first prompt after fg"
+prompted "after fg"
 within "the game's title after fg" title "$TITLE"
 keys -l Q
 wait_at 24 22 "$QUESTION" "the quit question after fg"
