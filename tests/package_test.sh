@@ -1,13 +1,10 @@
 #!/bin/sh
-# The man pages render without a warning; the Debian package made from this
-# build tree holds both games under /usr/games with their man pages, names
-# its run-time libraries, and its games run from a root it was unpacked into.
-# Usage: package_test.sh SOURCE_DIR BUILD_DIR VERSION
+# The man pages render without a warning; the Debian package made from this build tree holds both
+# games under /usr/games with their man pages, names its run-time libraries, and its games run from
+# a root it was unpacked into. Usage: package_test.sh SOURCE_DIR BUILD_DIR VERSION
 set -eu
 source_dir=$1 build_dir=$2 version=$3
-for tool in cpack dpkg-deb dpkg-shlibdeps groff; do
-    command -v "$tool" >/dev/null || { echo "skipped: no $tool"; exit 77; }
-done
+for tool in cpack dpkg-deb dpkg-shlibdeps groff; do command -v $tool >/dev/null || { echo "skipped: no $tool"; exit 77; }; done
 
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -24,14 +21,12 @@ deb=$(ls "$work"/blockslide_*.deb)
 
 fields=$(dpkg-deb -f "$deb" Section Depends)
 echo "$fields" | grep -qx 'Section: games' || fail "section: $fields"
-echo "$fields" | grep -q 'libncursesw6' || fail "no ncurses dependency: $fields"
-echo "$fields" | grep -q 'libsdl2' || fail "no SDL2 dependency: $fields"
+for library in libncursesw6 libsdl2; do echo "$fields" | grep -q $library || fail "needs $library: $fields"; done
 
 dpkg -x "$deb" "$work/root"
 for game in blockslide-a blockslide-b; do
-    [ -f "$work/root/usr/share/man/man6/$game.6.gz" ] || fail "no man page for $game"
-    zcat "$work/root/usr/share/man/man6/$game.6.gz" | cmp -s - "$source_dir/man/$game.6" ||
-        fail "the packaged man page of $game is not man/$game.6"
+    page=$work/root/usr/share/man/man6/$game.6.gz
+    zcat "$page" | cmp -s - "$source_dir/man/$game.6" || fail "$page is missing or not man/$game.6"
     said=$("$work/root/usr/games/$game" --version) || fail "$game --version failed"
     [ "$(echo "$said" | head -n 1)" = "$game $version" ] || fail "$game --version said: $said"
 done

@@ -1,7 +1,6 @@
-// Whole games as lists of keys and what follows: block keys with one or two
-// ways to go, refusals with their beep and flash, the strip a block leaves,
-// the move counter, Back and Last, each cue at its event, the stored
-// solutions, auto-play stopped by a key, and leaving the game.
+// Whole games as lists of keys and what follows: block keys with one or two ways to go, refusals
+// with their beep and flash, the strip a block leaves, the move counter, Back and Last, each cue at
+// its event, the stored solutions, auto-play stopped by a key, and leaving the game.
 #include <gtest/gtest.h>
 
 #include <optional>

@@ -77,10 +77,9 @@ void ScreenCheck::board(const Board& board) {
     }
 }
 
-// Every cell on the body colour, a white outline (or the flash's ink), and
-// the label in white at the middle, or on the face block the middle of its
-// face: dark gray with a yellow digit while no move was recorded at its
-// drawing, yellow with a white digit once one was.
+// Every cell on the body colour, a white outline (or the flash's ink), and the label in white at
+// the middle, or on the face block the middle of its face: dark gray with a yellow digit while no
+// move was recorded at its drawing, yellow with a white digit once one was.
 void ScreenCheck::block(const Board& board, int number, int ink, int body) {
     const Block& at = board.block(number);
     ink = ink != 0 ? ink : kWhite;

@@ -39,10 +39,9 @@ private:
 
 class PlayedGame {
 public:
-    // Steps, separated by blanks: a stored move ("2L") is typed as its keys
-    // and made on the board model ("=2L": on the model only); F, B, R, G and
-    // H in either case are typed and carried out on the model; <Esc>,
-    // <Enter>, <Space>, <Up>, <Down>, <Left> and <Right> are those keys;
+    // Steps, separated by blanks: a stored move ("2L") is typed as its keys and made on the board
+    // model ("=2L": on the model only); F, B, R, G and H in either case are typed and carried out
+    // on the model; <Esc>, <Enter>, <Space>, <Up>, <Down>, <Left> and <Right> are those keys;
     // anything else, or after "~", is typed as it stands.
     explicit PlayedGame(const ProgramFacts& program, std::string_view steps = "");
     void play(std::string_view steps);

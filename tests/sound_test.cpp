@@ -1,8 +1,7 @@
-// The clips each program carries: the files of resources/, byte for byte, as
-// plain 16-bit PCM WAVE files of the games' sizes, audible and not clipped; on
-// Windows also as WAVE resources in US English under their cue names. SDL
-// playback heard through SDL's disk driver (every sample the device gets goes
-// to a file, in real time), and through a driver that cannot open.
+// The clips each program carries: the files of resources/, byte for byte, as plain 16-bit PCM WAVE
+// files of the games' sizes, audible and not clipped; on Windows also as WAVE resources in US
+// English under their cue names. SDL playback heard through SDL's disk driver (every sample the
+// device gets goes to a file, in real time), and through a driver that cannot open.
 #include <gtest/gtest.h>
 #ifdef _WIN32
 #include <windows.h>

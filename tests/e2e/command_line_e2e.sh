@@ -1,6 +1,5 @@
-# --help and --version answer on standard output with status 0, an unknown
-# argument gets the usage on standard error with status 2; none of them
-# draws on the terminal or changes its modes.
+# --help and --version answer on standard output with status 0, an unknown argument gets the usage
+# on standard error with status 2; none of them draws on the terminal or changes its modes.
 
 . "$(dirname "$0")/lib.sh"
 
@@ -15,8 +14,7 @@ for GAME in "$GAME_A" "$GAME_B"; do
         restored
         [ "$(head -n 1 "$RUN/$stream")" = "$first" ] ||
             fail "$name $arguments: first line [$(head -n 1 "$RUN/$stream")], expected [$first]"
-        quiet=out
-        [ "$stream" = out ] && quiet=err
+        quiet=out && [ "$stream" = out ] && quiet=err
         [ ! -s "$RUN/$quiet" ] || fail "$name $arguments: std$quiet should be empty"
         case $first in *" $version") ;; *)
             for part in "Usage: $name [--silent]" '--silent' "man 6 $name" 'Esc'; do
@@ -28,9 +26,7 @@ for GAME in "$GAME_A" "$GAME_B"; do
 --help|0|out|Usage: $name [--silent]
 --silent --help|0|out|Usage: $name [--silent]
 --version|0|out|$name $version
---version --silent|0|out|$name $version
 --bogus|2|err|$name: unknown argument: --bogus
--h|2|err|$name: unknown argument: -h
 --silent extra|2|err|$name: unknown argument: extra
 EOF
 done

@@ -1,8 +1,7 @@
-# Shared by the end-to-end tests, which run the real games in a private tmux
-# server: keys go in with send-keys, the screen comes back with capture-pane.
-# Rows and columns are 1-based. A failed check prints its message, the screen
-# and the program's stderr, and ends the script with 1; without tmux it ends
-# with 77 (skipped). Run as: sh NAME_e2e.sh path/to/blockslide-a path/to/blockslide-b
+# Shared by the end-to-end tests, which run the real games in a private tmux server: keys go in with
+# send-keys, the screen comes back with capture-pane. Rows and columns are 1-based. A failed check
+# prints its message, the screen and the program's stderr, and ends the script with 1; without tmux
+# it ends with 77 (skipped). Run as: sh NAME_e2e.sh path/to/blockslide-a path/to/blockslide-b
 
 [ $# -eq 2 ] && [ -x "$1" ] && [ -x "$2" ] || { echo "usage: sh $0 GAME_A GAME_B" >&2; exit 2; }
 command -v tmux >/dev/null || { echo "SKIP: the end-to-end tests need tmux" >&2; exit 77; }
@@ -34,10 +33,9 @@ repeat() { printf "%$2s" '' | sed "s/ /$1/g"; } # repeat TEXT COUNT
 SELECT='Select your first move' QUESTION=' Do you wish to quit the game? (Y/n) '
 BOX_TOP="┌$(repeat ─ 57)┐" BOX_BOTTOM="└$(repeat ─ 57)┘" PAD=$(repeat ' ' 100)
 
-# run COMMAND: the shell command (which may use $GAME) in a fresh 80 x 25
-# terminal, in its own directory $RUN. When it ends, $RUN/status holds its exit
-# status, stty.before and stty.after the terminal modes around it, and $MARK
-# follows on the screen.
+# run COMMAND: the shell command (which may use $GAME) in a fresh 80 x 25 terminal, in its own
+# directory $RUN. When it ends, $RUN/status holds its exit status, stty.before and stty.after the
+# terminal modes around it, and $MARK follows on the screen.
 run() {
     RUNS=$((RUNS + 1)) && RUN=$DIR/run$RUNS && mkdir "$RUN"
     cat >"$RUN/run.sh" <<EOF
@@ -101,9 +99,8 @@ restored() {
         fail "the screen shows more than \"$MARK\" after the program"
 }
 
-# background ROW COLUMN: the terminal colour number last set for backgrounds
-# before that cell ("default" after a reset), from SGR 40-47, 100-107 (8-15),
-# 48;5;N, 49 and resets.
+# background ROW COLUMN: the terminal colour number last set for backgrounds before that cell
+# ("default" after a reset), from SGR 40-47, 100-107 (8-15), 48;5;N, 49 and resets.
 background() {
     tmx capture-pane -p -e | sed -n "$1p" | LC_ALL=C awk -F "${ESC}[[]" -v column="$2" '{
         bg = "default"

@@ -1,9 +1,8 @@
-# blockslide-a's screen and sound: a refused key sends samples to SDL's disk
-# driver, rings no bell, and the screen stays the game's own (library messages
-# on stderr never reach it); Ctrl-S does not freeze it; it stays in colour
-# after the game with the prompt below it; on eight-colour terminals the box
-# is still drawn in gray (7), apart from the black board; Ctrl-C ends it with
-# status 130 and the terminal modes restored.
+# blockslide-a's screen and sound: a refused key sends samples to SDL's disk driver, rings no bell,
+# and the screen stays the game's own (library messages on stderr never reach it); Ctrl-S does not
+# freeze it; it stays in colour after the game with the prompt below it; on eight-colour terminals
+# the box is still drawn in gray (7), apart from the black board; Ctrl-C ends it with status 130 and
+# the terminal modes restored.
 
 . "$(dirname "$0")/lib.sh"
 
