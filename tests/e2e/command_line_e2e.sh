@@ -2,7 +2,6 @@
 # on standard error with status 2; none of them draws on the terminal or changes its modes.
 
 . "$(dirname "$0")/lib.sh"
-
 version=$(sed -n 's/^project(blockslide VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
 
 for GAME in "$GAME_A" "$GAME_B"; do

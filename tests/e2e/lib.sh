@@ -6,6 +6,7 @@
 [ $# -eq 2 ] && [ -x "$1" ] && [ -x "$2" ] || { echo "usage: sh $0 GAME_A GAME_B" >&2; exit 2; }
 command -v tmux >/dev/null || { echo "SKIP: the end-to-end tests need tmux" >&2; exit 77; }
 GAME_A=$(cd "$(dirname "$1")" && pwd)/$(basename "$1") && GAME=$GAME_A
+GAME_B=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 DIR=$(mktemp -d "${TMPDIR:-/tmp}/blockslide-e2e.XXXXXX") || exit 1
 SOCKET=blockslide-e2e-$$ SOCKET_PATH= RUN= RUNS=0 MARK='--- program ended ---'
 ESC=$(printf '\033')
