@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ranges>
-
 #include "console/console.h"
 #include "console/cp437.h"
 #include "console/keys.h"
@@ -158,8 +156,9 @@ PlayedGame::PlayedGame(const ProgramFacts& program, std::string_view steps)
 }
 
 void PlayedGame::play(std::string_view steps) {
-    for (const auto word : std::views::split(steps, ' ')) {
-        const std::string_view step(word.begin(), word.end());
+    for (std::size_t at = 0, end; at < steps.size(); at = end + 1) {
+        end = std::min(steps.find(' ', at), steps.size());
+        const std::string_view step = steps.substr(at, end - at);
         if (step.empty()) continue;
         const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(step[0])));
         if (step[0] == '<') {

@@ -133,14 +133,15 @@ TEST(DiskSound, EachCueReachesTheDeviceSampleForSampleAndALaterCueCutsItOff) {
         const Samples out = heard({{100, cue}});
         ASSERT_GT(out.size(), 22050u);
         const Samples clip_samples = clip ? as_played(clip) : Samples{};
-        const auto start = clip ? std::ranges::search(out, clip_samples).begin() : out.end();
+        const auto start =
+            std::search(out.begin(), out.end(), clip_samples.begin(), clip_samples.end());
         ASSERT_TRUE(clip == nullptr || start != out.end()) << "the clip never played whole";
         EXPECT_TRUE(silent(out.begin(), start));
         EXPECT_TRUE(silent(start + clip_samples.size(), out.end()));
     }
     const Samples done = as_played("DONE2"), beep = as_played("BEEP2");
     const Samples out = heard({{100, "done2"}, {300, "beep2"}});
-    const auto beep_at = std::ranges::search(out, beep).begin();
+    const auto beep_at = std::search(out.begin(), out.end(), beep.begin(), beep.end());
     ASSERT_NE(beep_at, out.end());
     EXPECT_TRUE(silent(beep_at + beep.size(), out.end())) << "the first clip went on";
     const auto done_at = std::ranges::find_if(out, [](std::int16_t s) { return s != 0; });
