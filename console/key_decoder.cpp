@@ -158,7 +158,7 @@ std::vector<int> numbers_of(std::string_view parameters) {
 
 std::string csi_key(std::string_view parameters, char final_byte) {
     // '<', '=', '>', '?' first: SGR mouse reports and terminal replies.
-    if (!parameters.empty() && parameters[0] >= '<') return {};
+    if (parameters.find_first_of("<=>?") == 0) return {};
     const std::vector<int> numbers = numbers_of(parameters);
     const int modifiers = numbers.size() > 1 && numbers[1] > 0 ? numbers[1] - 1 : 0;
     switch (final_byte) {
@@ -205,10 +205,9 @@ Parsed parse_csi(std::string_view in) {
 
 // ESC O has been seen; xterm may put a modifier number before the final byte.
 Parsed parse_ss3(std::string_view in) {
-    std::size_t i = 2;
-    int modifier = 0;
-    while (i < in.size() && in[i] >= '0' && in[i] <= '9') modifier = modifier * 10 + in[i++] - '0';
-    if (i >= in.size()) return kIncomplete;
+    const std::size_t i = in.find_first_not_of("0123456789", 2);
+    if (i == std::string_view::npos) return kIncomplete;
+    const int modifier = numbers_of(in.substr(2, i - 2))[0];
     const char c = in[i];
     if (!is_final(c)) return parsed(i);
     if (c >= 'p' && c <= 'y') return parsed(i + 1, character_key(static_cast<char>('0' + c - 'p')));

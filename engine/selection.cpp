@@ -119,8 +119,7 @@ std::optional<PlayerTurn> choose_direction(GameState& game, int number, int lega
             flash_block(game, number, kOwnColor, kWrongWayFlashBody, 1);
             continue;
         }
-        execute_move(game, number, static_cast<Direction>(chosen_direction));
-        blank_status_line();
+        execute_move(game, number, static_cast<Direction>(chosen_direction));  // blanks the prompt
         return PlayerTurn{};
     }
 }

@@ -48,16 +48,16 @@ const Case kCases[] = {
     {"edit_keys_keypad_5",
      {{0, escs("[", {"2~", "3~", "5~", "6~", "E", "G", "2$"}) + escs("O", {"E"})}},
      {scan(82), scan(83), scan(73), scan(81), scan(76), scan(76), scan(82), scan(76)}},
-    {"function_keys", {{0, escs("O", {"P"}) + escs("[", {"[A", "15~", "21~", "23~", "24~"})}},
-     {scan(59), scan(59), scan(63), scan(68), scan(133), scan(134)}},
+    {"function_keys", {{0, escs("O", {"P"}) + escs("[", {"[A", "11~", "15~", "17~", "21~", "22~", "23~", "24~"})}},
+     {scan(59), scan(59), scan(59), scan(63), scan(64), scan(68), scan(133), scan(134)}},
     {"shift_ctrl_alt_arrows",
-     {{0, escs("[", {"1;2D", "1;2A", "a", "1;5A", "1;5C", "1;5B", "1;5D", "1;3B"})}},
-     {scan(75), scan(72), scan(72), scan(141), scan(116), scan(145), scan(115), scan(160)}},
+     {{0, escs("[", {"1;2D", "1;2A", "a", "1;5A", "1;5C", "1;5B", "1;5D", "1;3B", "1;3A"}) + escs("O", {"5C", "10A"})}},
+     {scan(75), scan(72), scan(72), scan(141), scan(116), scan(145), scan(115), scan(160), scan(152), scan(116), scan(72)}},
     {"alt_digit_is_the_digit", {{0, "\x1b" "2"}}, {"2"}},
     {"alt_letter_then_letter", {{0, "\x1bqn"}}, {"q", "n"}},
     {"esc_alone_after_50_ms", {{0, "\x1b"}, {50, ""}}, {"\x1b"}},
     {"esc_then_letter_40_ms_later_is_alt", {{0, "\x1b"}, {40, "x"}}, {"x"}},
-    {"arrow_bytes_40_ms_apart", {{0, "\x1b"}, {40, "["}, {40, "A"}}, {scan(72)}},
+    {"arrow_bytes_40_ms_apart", {{0, "\x1b"}, {40, "["}, {40, "A\x1bO"}, {40, "B"}}, {scan(72), scan(80)}},
     {"ctrl_arrow_pieces_300_ms_apart", {{0, "\x1b["}, {300, "1;5"}, {300, "D"}}, {scan(115)}},
     {"cut_off_sequence_gives_nothing", {{0, "\x1b[1;"}, {600, "x"}}, {"x"}},
     {"cut_off_esc_bracket_gives_nothing", {{0, "\x1b["}, {600, "n"}}, {"n"}},
@@ -67,7 +67,7 @@ const Case kCases[] = {
     {"reports_give_nothing",
      {{0, escs("[", {"I", "O", "M !!", "<0;10;5M", "32;10;5M", "?1;2c", "12;40R", ">0;9c"}) + "z"}},
      {"z"}},
-    {"utf_8_letter_in_two_pieces", {{0, "\xc3"}, {10, "\xa9"}}, {"\x82"}},
+    {"utf_8_letter_in_two_pieces_then_an_emoji", {{0, "\xc3"}, {10, "\xa9\xf0\x9f\x98\x80"}}, {"\x82"}},
     {"over_16_keys_dropped", {{0, std::string(20, 'a') + "b"}}, std::vector<std::string>(16, "a")},
 };
 // clang-format on
@@ -85,6 +85,7 @@ TEST_P(KeyDecoderTest, GivesTheKeys) {
     std::vector<std::string> keys;
     for (std::string key = decoder.take(); !key.empty(); key = decoder.take()) keys.push_back(key);
     EXPECT_EQ(keys, GetParam().keys);
+    EXPECT_FALSE(decoder.deadline().has_value()) << "bytes left waiting";
 }
 
 INSTANTIATE_TEST_SUITE_P(Sequences, KeyDecoderTest, testing::ValuesIn(kCases),
