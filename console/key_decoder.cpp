@@ -68,8 +68,12 @@ Parsed parse_character(std::string_view in, bool utf8) {
     return parsed(length, key_for_code_point(code_point));
 }
 
+// The modifier keys held, as bits of xterm's modifier parameter minus one.
+constexpr int kAltHeld = 2;
+constexpr int kCtrlHeld = 4;
+
 // An arrow by its letter (A up, B down, C right, D left) and the modifier
-// keys held (xterm's parameter minus one: 1 Shift, 2 Alt, 4 Ctrl).
+// keys held. Shift alone changes nothing.
 std::string arrow_key(char letter, int modifiers) {
     struct Codes {
         int plain, ctrl, alt;
@@ -79,9 +83,9 @@ std::string arrow_key(char letter, int modifiers) {
                                         {kScanRight, kScanCtrlRight, kScanAltRight},
                                         {kScanLeft, kScanCtrlLeft, kScanAltLeft}};
     const Codes& codes = kArrows[letter - 'A'];
-    if (modifiers & 4) return extended_key(codes.ctrl);
-    if (modifiers & 2) return extended_key(codes.alt);
-    return extended_key(codes.plain);  // Shift alone changes nothing
+    if (modifiers & kCtrlHeld) return extended_key(codes.ctrl);
+    if (modifiers & kAltHeld) return extended_key(codes.alt);
+    return extended_key(codes.plain);
 }
 
 // ESC [ number ~ (and rxvt's $ ^ @ endings for the same keys held with modifiers).
@@ -214,7 +218,7 @@ Parsed parse_ss3(std::string_view in) {
     if (c == 'M') return parsed(i + 1, kEnterKey);
     if (c >= 'j' && c <= 'o') return parsed(i + 1, character_key("*+,-./"[c - 'j']));
     if (c >= 'a' && c <= 'd') {  // rxvt: Ctrl with an arrow
-        return parsed(i + 1, arrow_key(static_cast<char>(c - 'a' + 'A'), 4));
+        return parsed(i + 1, arrow_key(static_cast<char>(c - 'a' + 'A'), kCtrlHeld));
     }
     return parsed(i + 1, final_byte_key(c, modifier > 0 ? modifier - 1 : 0));
 }

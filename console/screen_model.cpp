@@ -10,6 +10,11 @@ bool on_screen(int row, int column) {
     return row >= 1 && row <= kScreenRows && column >= 1 && column <= kScreenColumns;
 }
 
+// A component of kKeepColor or more leaves the current one as it is.
+void set_component(int value, int& component) {
+    if (value >= 0 && value < kKeepColor) component = value;
+}
+
 }  // namespace
 
 Cell& ScreenModel::cell_at(int row, int column) {
@@ -27,8 +32,8 @@ std::uint8_t ScreenModel::cell_attribute(int row, int column) const {
 }
 
 void ScreenModel::set_color(int foreground, int background) {
-    if (foreground >= 0 && foreground < kKeepColor) foreground_ = foreground;
-    if (background >= 0 && background < kKeepColor) background_ = background;
+    set_component(foreground, foreground_);
+    set_component(background, background_);
 }
 
 void ScreenModel::locate(int row, int column) {

@@ -136,7 +136,7 @@ int find_legal_directions(const GameState& game, int number) {
             ++count;
         }
         // Two cells are free, so no block has a third way to go.
-        if (count == 2 && (direction == kRight || direction == kDown)) break;
+        if (count == 2) break;
     }
     return legal_directions;
 }

@@ -86,13 +86,4 @@ inline const ProgramFacts& traxolumbine() {
 }
 // clang-format on
 
-struct PuzzleOf {
-    const ProgramFacts* program;
-    int game_number;
-    const PuzzleFacts& puzzle() const { return program->puzzles[game_number - 1]; }
-};
-inline std::vector<PuzzleOf> every_puzzle() {
-    return {{&farnswog(), 1}, {&traxolumbine(), 1}, {&traxolumbine(), 2}};
-}
-
 }  // namespace blockslide::testing

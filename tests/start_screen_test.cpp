@@ -34,8 +34,7 @@ const StartCase kStarts[] = {
     {"SecondFGivesTheNiceManBack", b, "f F r", "ding2"},
     // The key that closes the instructions is no command.
     {"HelpClosedByEsc", a, "f H <Esc>", ""}, {"HelpClosedByQ", a, "H ~Q", ""},
-    {"HelpClosedByB", b, "h ~b", ""}, {"HelpClosedByABlockKey", a, "H ~3", ""},
-    {"HelpClosedByAnArrow", b, "H <Up>", ""},
+    {"HelpClosedByABlockKey", a, "H ~3", ""}, {"HelpClosedByAnArrow", b, "H <Up>", ""},
     // With moves made, the fresh puzzle's face is drawn as in a game with none.
     {"HelpAfterMovesA", a, "f 2L 1D H <Esc>", ""},
     {"HelpAfterMovesB", b, "2D 2D 1D 1D 9R h ~x", ""},

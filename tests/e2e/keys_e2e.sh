@@ -1,6 +1,6 @@
-# blockslide-a in a real terminal, fed keys that start with Esc: Alt with a
-# digit, Home as different terminals send it, arrows whose bytes come apart,
-# Shift+Left, F11; and a held key that cannot bury a later one.
+# blockslide-a in a real terminal, fed keys that start with Esc: Alt with a digit, Home as
+# different terminals send it, arrows whose bytes come apart, F11; and a held key that cannot
+# bury a later one.
 
 . "$(dirname "$0")/lib.sh"
 
@@ -39,13 +39,6 @@ ok "F11 answers the quit question"
 
 play
 prompted
-keys -l 2 3
-wait_at 24 28 "$DIRECTION" "the direction prompt for block 3"
-keys S-Left
-wait_at 24 69 "Moves: 2" "Shift+Left as Left"
-expect_at 12 46 "┌─────────┐" "block 3 moved left"
-ok "Shift+Left moves a block left"
-
 # Block 1 cannot move: each press is refused with a 200 ms flash.
 for burst in $(seq 20); do keys -l "$(repeat 1 30)" && sleep 0.1; done
 sleep 0.3

@@ -14,7 +14,6 @@ not samples || fail "samples before any cue"
 keys -l x
 within "samples after a refused key" samples
 expect_at 1 11 "$BOX_TOP" "the top of the box"
-expect_at 22 11 "$BOX_BOTTOM" "the bottom of the box"
 expect_at 24 29 "$SELECT" "the first prompt"
 not eval 'tmx capture-pane -p | grep -qiE "sdl|alsa|pulse|critical|error"' || fail "a message on the screen"
 [ "$(tmx display-message -p '#{window_bell_flag}')" = 0 ] || fail "the bell rang for a clip"
