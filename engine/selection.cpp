@@ -128,15 +128,10 @@ std::optional<PlayerTurn> choose_direction(GameState& game, int number, int lega
 
 int find_legal_directions(const GameState& game, int number) {
     const Block& block = game.block(number);
+    // Two cells are free, so no block has more than two ways to go.
     int legal_directions = 0;
-    int count = 0;
     for (Direction direction : {kUp, kRight, kDown, kLeft}) {
-        if (can_move(block, direction)) {
-            legal_directions += direction;
-            ++count;
-        }
-        // Two cells are free, so no block has a third way to go.
-        if (count == 2) break;
+        if (can_move(block, direction)) legal_directions += direction;
     }
     return legal_directions;
 }

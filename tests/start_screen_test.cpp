@@ -84,6 +84,7 @@ TEST(Instructions, ShowTheirLinesInAGreenDoubleBox) {
         check.text(last_line, 8, " " + line + repeated(" ", 64 - int(line.size())) + "║", -1,
                    kWhite);
         check.text(last_line + 1, 8, repeated(" ", 65), -1, kWhite);
+        check.text(last_line + 2, 35, "<any key>", kBlack, kWhite);
         EXPECT_EQ(check.differences(), "");
     }
 }
