@@ -6,7 +6,7 @@
 
 #include "apps/muted_stderr.h"
 #include "console/console.h"
-#include "console/sound.h"
+#include "sound/sound_player.h"
 #include "console/terminal.h"
 #include "engine/main_loop.h"
 #include "sound/sound_device.h"

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "console/console.h"
-#include "console/scripted_backend.h"
+#include "console/scripted/scripted_console.h"
 #include "engine/main_loop.h"
 #include "engine/move_execution.h"
 #include "engine/selection.h"
@@ -17,7 +17,7 @@ constexpr std::int64_t kAfterReplayMs = 1'000'000;
 // A whole auto-play replay of the 118-move solution, screen redraws included.
 void BM_AutoPlayReplay(benchmark::State& state) {
     for (auto _ : state) {
-        ScriptedBackend backend;
+        ScriptedConsole backend;
         backend.type("A");
         // Typed long after the replay, so auto-play neither discards nor
         // stops on them: one closes "<any key>", Esc leaves the new puzzle.
@@ -31,7 +31,7 @@ BENCHMARK(BM_AutoPlayReplay);
 
 // One player move: the legality test from screen colours and the move itself.
 void BM_FindAndExecuteMove(benchmark::State& state) {
-    ScriptedBackend backend;
+    ScriptedConsole backend;
     ConsoleSession session(backend, backend);
     GameState game(farnswog_puzzles());
     start_new_game(game);

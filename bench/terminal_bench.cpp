@@ -18,7 +18,7 @@
 
 #include "console/console.h"
 #include "console/keys.h"
-#include "console/scripted_backend.h"
+#include "console/scripted/scripted_console.h"
 #include "console/terminal.h"
 #include "engine/main_loop.h"
 #include "puzzles/puzzle_sets.h"
@@ -50,7 +50,7 @@ std::string arrow_for(char letter) {
 }
 
 // Sleeps take no time; the screen goes to `terminal` when one is given.
-class BenchConsole : public ScriptedBackend {
+class BenchConsole : public ScriptedConsole {
 public:
     explicit BenchConsole(ConsoleBackend* terminal) : terminal_(terminal) {}
     void present(const ScreenModel& screen) override {

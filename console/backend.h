@@ -23,6 +23,8 @@ public:
     virtual void flush_keys() = 0;
     virtual void sleep(int milliseconds) = 0;
     virtual void set_title(std::string_view title) = 0;
+    // Rings the terminal's bell.
+    virtual void bell() = 0;
 };
 
 }  // namespace blockslide

@@ -76,9 +76,14 @@ void console_flush_keys() {
 void console_sleep(int milliseconds) {
     presented_backend().sleep(milliseconds);
 }
+// A cue is heard with the screen it belongs to.
 void play_sound(std::string_view cue) {
-    assert(g_sound != nullptr && "sound cue with no console attached");
+    presented_backend();
     g_sound->play(cue);
+}
+void play_sound_or_bell(std::string_view cue) {
+    ConsoleBackend& shown = presented_backend();
+    if (!g_sound->play(cue)) shown.bell();
 }
 
 }  // namespace blockslide

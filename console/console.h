@@ -7,7 +7,7 @@
 
 #include "console/backend.h"
 #include "console/screen_model.h"
-#include "console/sound.h"
+#include "sound/sound_player.h"
 
 namespace blockslide {
 
@@ -36,6 +36,10 @@ std::string console_wait_key();
 std::string console_poll_key();
 void console_flush_keys();
 void console_sleep(int milliseconds);
+// Starts a cue once the screen shows what it belongs to; a cue that cannot
+// be played is not heard.
 void play_sound(std::string_view cue);
+// The same, but when no sound device can play it the terminal's bell rings.
+void play_sound_or_bell(std::string_view cue);
 
 }  // namespace blockslide

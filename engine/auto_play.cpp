@@ -4,6 +4,7 @@
 
 #include "console/colors.h"
 #include "console/console.h"
+#include "engine/cues.h"
 #include "engine/block_painter.h"
 #include "engine/move_execution.h"
 #include "engine/start_position.h"
@@ -46,7 +47,7 @@ void show_caption(std::string_view text) {
 void auto_play(GameState& game) {
     game.auto_playing = true;
     game.move_count = 0;
-    play_sound("ding2");
+    play_sound(cue::kNotice);
     draw_start_position(game, kGrayBarColor);
     show_caption(kCaption);
     // Keys typed before the demonstration began do not stop it.

@@ -2,6 +2,7 @@
 
 #include "console/colors.h"
 #include "console/console.h"
+#include "engine/cues.h"
 #include "engine/block_painter.h"
 #include "engine/move_execution.h"
 
@@ -16,7 +17,7 @@ constexpr int kRecallBody = color::kWhite;
 
 void back_move(GameState& game) {
     if (game.history.empty()) {
-        play_sound("beep2");
+        play_sound_or_bell(cue::kRefusal);
         return;
     }
     // No legality test: the block goes back into the cells it just left.
@@ -28,7 +29,7 @@ void back_move(GameState& game) {
 
 void recall_last_block(const GameState& game) {
     if (game.history.empty()) {
-        play_sound("beep2");
+        play_sound_or_bell(cue::kRefusal);
         return;
     }
     flash_block(game, game.history.last().block, kRecallInk, kRecallBody, 1);

@@ -5,6 +5,7 @@
 
 #include "console/colors.h"
 #include "console/console.h"
+#include "engine/cues.h"
 #include "engine/auto_play.h"
 #include "engine/block_painter.h"
 #include "engine/board_commands.h"
@@ -36,7 +37,7 @@ Next dispatch_command(GameState& game, PlayerTurn turn) {
     switch (turn.command) {
         case 'G':
             game.game_number = other_puzzle_number(game.game_number);
-            play_sound("ding2");
+            play_sound(cue::kNotice);
             return Next::kRestart;
         case 'B':
             back_move(game);
@@ -49,10 +50,10 @@ Next dispatch_command(GameState& game, PlayerTurn turn) {
             return Next::kRestart;
         case 'A':
             auto_play(game);
-            play_sound("ding2");
+            play_sound(cue::kNotice);
             return Next::kRestart;
         case 'R':
-            play_sound("ding2");
+            play_sound(cue::kNotice);
             return Next::kRestart;
         case 'F':
             toggle_face(game);
@@ -64,7 +65,7 @@ Next dispatch_command(GameState& game, PlayerTurn turn) {
 
 [[noreturn]] void finish_solved_game(const GameState& game) {
     show_centred_status(kCongratulation, kCongratulationInk, kCongratulationPaper);
-    play_sound("done2");
+    play_sound(cue::kSolved);
     flash_block(game, game.puzzle().goal_block, kVictoryFlashInk, kVictoryFlashBody,
                 kVictoryFlashes);
     console_wait_key();

@@ -4,6 +4,7 @@
 
 #include "console/colors.h"
 #include "console/console.h"
+#include "engine/cues.h"
 #include "console/keys.h"
 #include "engine/program_end.h"
 #include "engine/status_line.h"
@@ -21,7 +22,7 @@ constexpr int kQuestionBackground = color::kWhite;
 void confirm_quit() {
     show_centred_status(kQuitQuestion, kQuestionColor, kQuestionBackground);
     console_show_cursor(true);
-    play_sound("ding2");
+    play_sound(cue::kNotice);
     // Yes is the default: every answer but N quits.
     if (upper_case_key(console_wait_key()) != "N") end_program();
     console_show_cursor(false);

@@ -6,6 +6,7 @@
 
 #include "console/colors.h"
 #include "console/console.h"
+#include "engine/cues.h"
 #include "console/keys.h"
 #include "engine/block_painter.h"
 #include "engine/move_execution.h"
@@ -82,7 +83,7 @@ enum class Choice { kRefused, kMoved, kTwoWays };
 Choice choose_block(GameState& game, int number, int& legal_directions) {
     legal_directions = find_legal_directions(game, number);
     if (legal_directions == 0) {
-        play_sound("beep2");
+        play_sound_or_bell(cue::kRefusal);
         flash_block(game, number, kStuckFlashInk, kStuckFlashBody, 1);
         return Choice::kRefused;
     }
@@ -115,7 +116,7 @@ std::optional<PlayerTurn> choose_direction(GameState& game, int number, int lega
         }
         const int chosen_direction = direction_of_arrow(key);
         if ((chosen_direction & legal_directions) == 0) {
-            play_sound("beep2");
+            play_sound_or_bell(cue::kRefusal);
             flash_block(game, number, kOwnColor, kWrongWayFlashBody, 1);
             continue;
         }
@@ -144,7 +145,7 @@ PlayerTurn select_and_move(GameState& game) {
         if (is_command_letter(game, key)) return PlayerTurn{.command = key[0]};
         const int number = block_for_key(game, key);
         if (number == kNoBlock) {
-            play_sound("beep2");
+            play_sound_or_bell(cue::kRefusal);
             continue;
         }
         int legal_directions = 0;

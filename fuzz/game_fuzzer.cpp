@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "console/console.h"
-#include "console/scripted_backend.h"
+#include "console/scripted/scripted_console.h"
 #include "engine/main_loop.h"
 #include "fuzz/board_check.h"
 #include "fuzz/fuzz_script.h"
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace blockslide;
     if (size == 0) return 0;
     const FuzzScript script = read_fuzz_script({data, size});
-    ScriptedBackend backend;
+    ScriptedConsole backend;
     for (const TypedKey& key : script.keys) backend.type_at(key.at_ms, key.key);
     BoardCheck check;
     ConsoleSession session(backend, backend);

@@ -58,8 +58,7 @@ std::vector<std::uint8_t> converted(const WaveSound& wave, int channels, int rat
 
 }  // namespace
 
-SdlSound::SdlSound(Opening opening, std::function<void()> ring_bell)
-    : ring_bell_(std::move(ring_bell)) {
+SdlSound::SdlSound(Opening opening) {
     if (opening == Opening::now)
         open_device();
     else
@@ -103,19 +102,15 @@ void SdlSound::convert_clips(int channels, int rate, std::uint16_t format) {
     }
 }
 
-void SdlSound::play(std::string_view cue) {
+bool SdlSound::play(std::string_view cue) {
     const StoredClip* clip = find_clip(cue);
-    bool ring = false;
-    {
-        std::lock_guard lock(mutex_);
-        if (status_ == Status::failed) {
-            ring = clip != nullptr && clip->name == "BEEP2";
-        } else if (clip != nullptr) {
-            clip_ = static_cast<int>(clip - stored_clips().data());
-            position_ = 0;
-        }
+    std::lock_guard lock(mutex_);
+    if (status_ != Status::open) return false;
+    if (clip != nullptr) {
+        clip_ = static_cast<int>(clip - stored_clips().data());
+        position_ = 0;
     }
-    if (ring && ring_bell_) ring_bell_();
+    return true;
 }
 
 void SdlSound::fill(void* self, std::uint8_t* stream, int length) {
@@ -134,15 +129,8 @@ void SdlSound::fill(void* self, std::uint8_t* stream, int length) {
     std::memset(stream + written, 0, static_cast<std::size_t>(length) - written);  // silence
 }
 
-void ring_terminal_bell() {
-    const char bell = '\a';
-    if (write(STDOUT_FILENO, &bell, 1) != 1) {
-        // A bell that cannot be rung is not heard; the game goes on.
-    }
-}
-
 std::unique_ptr<SoundPlayer> open_sound_device() {
-    return std::make_unique<SdlSound>(SdlSound::Opening::in_background, ring_terminal_bell);
+    return std::make_unique<SdlSound>(SdlSound::Opening::in_background);
 }
 
 }  // namespace blockslide

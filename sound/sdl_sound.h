@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "console/sound.h"
+#include "sound/sound_player.h"
 
 namespace blockslide {
 
@@ -20,14 +20,12 @@ public:
         in_background,  // the game starts at once; cues before the device is ready wait for it
         now,            // the device is open (or has failed) when the constructor returns
     };
-    // `ring_bell` answers a refusal ("beep2") when no device could be opened;
-    // it runs on the thread that plays the cue.
-    SdlSound(Opening opening, std::function<void()> ring_bell);
+    explicit SdlSound(Opening opening);
     ~SdlSound() override;
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
 
-    void play(std::string_view cue) override;
+    bool play(std::string_view cue) override;
 
 private:
     enum class Status { opening, open, failed };
@@ -37,7 +35,6 @@ private:
     void convert_clips(int channels, int rate, std::uint16_t format);
     static void fill(void* self, std::uint8_t* stream, int length);
 
-    std::function<void()> ring_bell_;
     std::vector<std::vector<std::uint8_t>> clips_;  // in the device's format, by stored index
     std::uint32_t device_ = 0;
     bool subsystem_started_ = false;
@@ -47,8 +44,5 @@ private:
     std::size_t position_ = 0;
     std::thread opener_;
 };
-
-// Writes BEL to standard output, the terminal the game is shown on.
-void ring_terminal_bell();
 
 }  // namespace blockslide

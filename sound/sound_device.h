@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "console/sound.h"
+#include "sound/sound_player.h"
 
 namespace blockslide {
 

@@ -8,7 +8,7 @@
 
 #include "console/console.h"
 #include "console/keys.h"
-#include "console/scripted_backend.h"
+#include "console/scripted/scripted_console.h"
 #include "engine/main_loop.h"
 #include "puzzles/puzzle_sets.h"
 
@@ -30,7 +30,7 @@ constexpr int kCycles = 10;
 // Plays the stored solution but its last move, then takes it all back with B,
 // with L and F between, cycle after cycle; the first cycle warms up, the
 // others are counted. Arrows are typed only when the game asks for one.
-struct CyclingPlayer : ScriptedBackend {
+struct CyclingPlayer : ScriptedConsole {
     explicit CyclingPlayer(const Puzzle& puzzle) : moves(puzzle.solution) {}
     int steps() const { return 2 * (static_cast<int>(moves.size()) - 1); }  // per cycle
     std::string wait_key() override {
@@ -60,7 +60,7 @@ TEST(Allocation, NoHeapMemoryPerMoveBackLastOrFace) {
         const std::string counter = "Moves: " + std::to_string(kCycles * player.steps()) + " ";
         for (int at = 0; at < static_cast<int>(counter.size()); ++at)  // each move and B counted
             EXPECT_EQ(console_screen().cell(24, 69 + at).character, counter[at]) << at;
-        EXPECT_TRUE(player.sounds().empty());
+        EXPECT_TRUE(player.cues().empty());
         EXPECT_EQ(g_allocations, 0) << set->puzzles[0].title;
     }
 }

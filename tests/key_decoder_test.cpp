@@ -9,7 +9,7 @@
 
 #include "console/key_decoder.h"
 #ifdef _WIN32
-#include "console/win32_keys.h"
+#include "console/windows/win32_keys.h"
 #endif
 
 namespace blockslide {

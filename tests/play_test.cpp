@@ -121,13 +121,14 @@ TEST_P(Play, EndsAsTheRulesSay) {
     if (play.exit_code) game.console.type("b");  // never read
     for (char key : play.key_at >= 0 ? play.late : "") game.console.type_at(play.key_at, {key});
     game.console.record_frames(play.flash.block != 0);
+    game.console.record_cue_screens(play.cue_shows != nullptr);
     EXPECT_EQ(game.run(), play.exit_code);
     EXPECT_EQ(game.console.keys_left(), play.exit_code ? 1u : 0u);
     EXPECT_EQ(game.differences(play.status), "");
     EXPECT_EQ(game.sounds(), play.sounds);
     EXPECT_EQ(game.console.now_ms(), play.ms);
-    if (play.cue_shows != nullptr && !game.console.sounds().empty()) {
-        ScreenCheck check(game.console.sounds().back().screen);
+    if (play.cue_shows != nullptr && !game.console.cue_screens().empty()) {
+        ScreenCheck check(game.console.cue_screens().back());
         check.status(*play.cue_shows);
         EXPECT_EQ(check.differences(), "") << "when the last cue started";
     }

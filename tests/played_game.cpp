@@ -193,7 +193,7 @@ std::optional<int> PlayedGame::run() {
 
 std::string PlayedGame::sounds() const {
     std::string log;
-    for (const auto& sound : console.sounds()) log += (log.empty() ? "" : " ") + sound.cue;
+    for (const auto& cue : console.cues()) log += (log.empty() ? "" : " ") + cue.name;
     return log;
 }
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/scripted_backend.h"
+#include "console/scripted/scripted_console.h"
 #include "tests/board.h"
 
 namespace blockslide::testing {
@@ -56,7 +56,7 @@ public:
     const ProgramFacts& program;
     Board board;
     int game_number = 1;
-    ScriptedBackend console;
+    ScriptedConsole console;
     ScreenModel screen;
 };
 

@@ -11,7 +11,7 @@
 
 #include "console/cp437.h"
 #include "console/terminal.h"
-#include "console/win32_keys.h"
+#include "console/windows/win32_keys.h"
 
 namespace blockslide {
 
@@ -134,6 +134,11 @@ public:
 
     void sleep(int milliseconds) override {
         if (milliseconds > 0) Sleep(static_cast<DWORD>(milliseconds));
+    }
+
+    void bell() override {
+        DWORD written = 0;
+        WriteConsoleW(output_, L"\a", 1, &written, nullptr);
     }
 
     void set_title(std::string_view title) override {

@@ -35,7 +35,7 @@
 #include "console/key_decoder.h"
 #include "console/keys.h"
 #include "console/terminal.h"
-#include "console/terminal_guard.h"
+#include "console/unix/terminal_guard.h"
 
 namespace blockslide {
 
@@ -317,6 +317,8 @@ public:
             decoder_.expire(now_ms());
         }
     }
+
+    void bell() override { terminal_guard::write_to_terminal("\a"); }
 
     void set_title(std::string_view title) override {
         title_text_ = title;

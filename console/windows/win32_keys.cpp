@@ -1,4 +1,4 @@
-#include "console/win32_keys.h"
+#include "console/windows/win32_keys.h"
 
 #include <algorithm>
 #include <array>

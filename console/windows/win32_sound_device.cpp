@@ -16,11 +16,10 @@ namespace {
 
 class ResourceSound final : public SoundPlayer {
 public:
-    void play(std::string_view cue) override {
+    bool play(std::string_view cue) override {
         const std::string name(cue);
-        // A null module means this program's own file. A clip that cannot
-        // be played is simply not heard.
-        PlaySoundA(name.c_str(), nullptr, SND_RESOURCE | SND_ASYNC);
+        // A null module means this program's own file.
+        return PlaySoundA(name.c_str(), nullptr, SND_RESOURCE | SND_ASYNC) != FALSE;
     }
 };
 

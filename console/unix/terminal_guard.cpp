@@ -1,4 +1,4 @@
-#include "console/terminal_guard.h"
+#include "console/unix/terminal_guard.h"
 
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1

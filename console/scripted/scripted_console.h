@@ -1,16 +1,17 @@
-// A console with no terminal behind it, for running whole games in tests:
-// keys are queued with the virtual time at which they are typed, sleeping
-// only advances a virtual clock, and sounds are logged.
+// A console with no terminal behind it, for running whole games in tests,
+// fuzzers and benchmarks: keys are queued with the virtual time at which they
+// are typed, sleeping only advances a virtual clock, and cues are logged.
 #pragma once
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "console/backend.h"
-#include "console/sound.h"
+#include "sound/sound_player.h"
 
 namespace blockslide {
 
@@ -18,12 +19,11 @@ namespace blockslide {
 // running, and the test looks at the screen as it stands.
 struct ScriptExhausted {};
 
-class ScriptedBackend : public ConsoleBackend, public SoundPlayer {
+class ScriptedConsole : public ConsoleBackend, public SoundPlayer {
 public:
-    struct PlayedSound {
+    struct Cue {
         std::int64_t at_ms;
-        std::string cue;
-        ScreenModel screen;  // as drawn when the cue started, shown or not
+        std::string name;  // "bell" for the terminal's bell
     };
     struct Frame {
         std::int64_t at_ms;
@@ -36,11 +36,17 @@ public:
     void type_key(std::string key);
     // A key that is typed at a given virtual time.
     void type_at(std::int64_t at_ms, std::string key);
-    // Keep a copy of the screen at every present (off by default).
+    // Keep a copy of the screen at every present, or at every cue (both off
+    // by default: copies cost time).
     void record_frames(bool on) { recording_frames_ = on; }
+    void record_cue_screens(bool on) { recording_cue_screens_ = on; }
+    // With no sound device, cues cannot be played and refusals ring the bell.
+    void set_sound_device(bool present) { sound_device_ = present; }
 
     std::int64_t now_ms() const { return now_ms_; }
-    const std::vector<PlayedSound>& sounds() const { return sounds_; }
+    const std::vector<Cue>& cues() const { return cues_; }
+    // The screen shown when each cue started (with record_cue_screens).
+    const std::vector<ScreenModel>& cue_screens() const { return cue_screens_; }
     const std::vector<Frame>& frames() const { return frames_; }
     const std::string& title() const { return title_; }
     std::size_t keys_left() const { return keys_.size(); }
@@ -50,20 +56,27 @@ public:
     std::string poll_key() override;
     void flush_keys() override;
     void sleep(int milliseconds) override;
-    void play(std::string_view cue) override;
     void set_title(std::string_view title) override;
+    void bell() override;
+    bool play(std::string_view cue) override;
 
 private:
     struct TimedKey {
         std::int64_t at_ms;
         std::string key;
     };
+    void log_cue(std::string_view name);
+
     std::deque<TimedKey> keys_;
     std::int64_t typing_time_ms_ = 0;
     std::int64_t now_ms_ = 0;
-    std::vector<PlayedSound> sounds_;
+    std::optional<ScreenModel> shown_;
+    std::vector<Cue> cues_;
+    std::vector<ScreenModel> cue_screens_;
     std::vector<Frame> frames_;
     bool recording_frames_ = false;
+    bool recording_cue_screens_ = false;
+    bool sound_device_ = true;
     std::string title_;
 };
 
