@@ -1,286 +1,261 @@
 #include "console/key_decoder.h"
 
-#include <cstdint>
-#include <vector>
+#include <span>
 
-#include "console/cp437.h"
+#include "console/key_sequences.h"
 #include "console/keys.h"
 
 namespace blockslide {
 
 namespace {
 
-constexpr char kEsc = kEscapeCharacter;
+constexpr unsigned char kEsc = kEscapeCharacter;
+constexpr unsigned char kBell = 0x07;
+constexpr unsigned char kCancel = 0x18;  // CAN and SUB end a string unfinished
+constexpr unsigned char kSubstitute = 0x1A;
+// X10 and urxvt mouse reports count buttons and places from this.
+constexpr int kMouseOffset = 32;
 
-// What the start of the input amounts to: not enough bytes yet, or
-// `length` bytes that give `key` ("" for input with no key, such as a mouse
-// report or a terminal's reply).
-struct Parsed {
-    bool complete = false;
-    std::size_t length = 0;
-    std::string key;
-};
-
-const Parsed kIncomplete{};  // not constexpr: clang 14 has no constexpr std::string
-Parsed parsed(std::size_t length, std::string key = {}) {
-    return {true, length, std::move(key)};
+bool is_final(unsigned char byte) {
+    return byte >= 0x40 && byte <= 0x7E;
 }
 
-std::string key_for_code_point(char32_t code_point) {
-    switch (code_point) {
-        case 0:
-            return {};  // would read as the start of an extended key
-        case '\r':
-        case '\n':
-            return kEnterKey;
-        case 8:
-        case 127:
-            return character_key(kBackspaceCharacter);
-        default:
-            break;
-    }
-    if (code_point < 0x80) return character_key(static_cast<char>(code_point));
-    // Letters like é or £ that the games' character set has come through as
-    // that byte; anything else cannot be typed on a PC console.
-    const int byte = unicode_to_cp437(code_point);
-    return byte > 0 ? character_key(static_cast<char>(byte)) : std::string{};
+bool is_string_introducer(unsigned char byte) {
+    return byte == ']' || byte == 'P' || byte == '_' || byte == '^' || byte == 'X';
 }
 
-std::size_t utf8_length(std::uint8_t lead) {
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;  // not a lead byte
+// How many bytes follow a UTF-8 lead byte; 0 for a byte that leads nothing.
+std::size_t continuation_bytes(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF) return 1;
+    if (lead >= 0xE0 && lead <= 0xEF) return 2;
+    if (lead >= 0xF0 && lead <= 0xF4) return 3;
+    return 0;
 }
 
-Parsed parse_character(std::string_view in, bool utf8) {
-    const auto lead = static_cast<std::uint8_t>(in[0]);
-    if (lead < 0x80 || !utf8) return parsed(1, key_for_code_point(lead));
-    const std::size_t length = utf8_length(lead);
-    if (length == 0) return parsed(1);
-    char32_t code_point = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if (i >= in.size()) return kIncomplete;
-        const auto next = static_cast<std::uint8_t>(in[i]);
-        if ((next & 0xC0) != 0x80) return parsed(i);  // broken: drop what came so far
-        code_point = (code_point << 6) | (next & 0x3F);
-    }
-    return parsed(length, key_for_code_point(code_point));
-}
-
-// The modifier keys held, as bits of xterm's modifier parameter minus one.
-constexpr int kAltHeld = 2;
-constexpr int kCtrlHeld = 4;
-
-// An arrow by its letter (A up, B down, C right, D left) and the modifier
-// keys held. Shift alone changes nothing.
-std::string arrow_key(char letter, int modifiers) {
-    struct Codes {
-        int plain, ctrl, alt;
-    };
-    static constexpr Codes kArrows[] = {{kScanUp, kScanCtrlUp, kScanAltUp},
-                                        {kScanDown, kScanCtrlDown, kScanAltDown},
-                                        {kScanRight, kScanCtrlRight, kScanAltRight},
-                                        {kScanLeft, kScanCtrlLeft, kScanAltLeft}};
-    const Codes& codes = kArrows[letter - 'A'];
-    if (modifiers & kCtrlHeld) return extended_key(codes.ctrl);
-    if (modifiers & kAltHeld) return extended_key(codes.alt);
-    return extended_key(codes.plain);
-}
-
-// ESC [ number ~ (and rxvt's $ ^ @ endings for the same keys held with modifiers).
-std::string tilde_key(int number) {
-    switch (number) {
-        case 1:
-        case 7:
-            return extended_key(kScanHome);
-        case 2:
-            return extended_key(kScanInsert);
-        case 3:
-            return extended_key(kScanDelete);
-        case 4:
-        case 8:
-            return extended_key(kScanEnd);
-        case 5:
-            return extended_key(kScanPageUp);
-        case 6:
-            return extended_key(kScanPageDown);
-        case 23:
-            return extended_key(kScanF11);
-        case 24:
-            return extended_key(kScanF12);
-        default:
-            break;
-    }
-    if (number >= 11 && number <= 15) return extended_key(kScanF1 + number - 11);
-    if (number >= 17 && number <= 21) return extended_key(kScanF1 + 5 + number - 17);
-    return {};  // paste markers (200, 201) and keys the games have no use for
-}
-
-// The key named by a sequence's final byte, shared by CSI and SS3.
-std::string final_byte_key(char final_byte, int modifiers) {
-    switch (final_byte) {
-        case 'A':
-        case 'B':
-        case 'C':
-        case 'D':
-            return arrow_key(final_byte, modifiers);
-        case 'a':
-        case 'b':
-        case 'c':
-        case 'd':  // rxvt: Shift with an arrow
-            return arrow_key(static_cast<char>(final_byte - 'a' + 'A'), 0);
-        case 'H':
-            return extended_key(kScanHome);
-        case 'F':
-            return extended_key(kScanEnd);
-        case 'E':
-        case 'G':
-            return extended_key(kScanKeypadCentre);
-        case 'P':
-        case 'Q':
-        case 'S':  // 'R' with numbers is also the reply to a cursor report: ignored
-            return extended_key(kScanF1 + final_byte - 'P');
-        case 'Z':
-            return extended_key(kScanShiftTab);
-        default:
-            return {};
-    }
-}
-
-std::vector<int> numbers_of(std::string_view parameters) {
-    std::vector<int> numbers{0};
-    for (char c : parameters) {
-        if (c == ';' || c == ':') {
-            numbers.push_back(0);
-        } else if (c >= '0' && c <= '9' && numbers.back() < 100000) {
-            numbers.back() = numbers.back() * 10 + (c - '0');
-        }
-    }
-    return numbers;
-}
-
-std::string csi_key(std::string_view parameters, char final_byte) {
-    // '<', '=', '>', '?' first: SGR mouse reports and terminal replies.
-    if (parameters.find_first_of("<=>?") == 0) return {};
-    const std::vector<int> numbers = numbers_of(parameters);
-    const int modifiers = numbers.size() > 1 && numbers[1] > 0 ? numbers[1] - 1 : 0;
-    switch (final_byte) {
-        case '~':
-        case '$':
-        case '^':
-        case '@':
-            return tilde_key(numbers[0]);
-        case 'M':
-        case 'm':  // urxvt mouse reports end in M too
-        case 'R':
-            return {};
-        default:
-            return final_byte_key(final_byte, modifiers);
-    }
-}
-
-bool is_final(char c) {
-    return c >= 0x40 && c <= 0x7E;
-}
-
-// ESC [ has been seen.
-Parsed parse_csi(std::string_view in) {
-    if (in.size() < 3) return kIncomplete;
-    if (in[2] == '[') {  // the Linux console's F1 to F5: ESC [ [ A to E
-        if (in.size() < 4) return kIncomplete;
-        const char letter = in[3];
-        return parsed(4, letter >= 'A' && letter <= 'E' ? extended_key(kScanF1 + letter - 'A')
-                                                        : std::string{});
-    }
-    if (in[2] == 'M') {  // X10 mouse report: three bytes of data follow
-        return in.size() < 6 ? kIncomplete : parsed(6);
-    }
-    for (std::size_t i = 2; i < in.size(); ++i) {
-        const char c = in[i];
-        const std::string_view parameters = in.substr(2, i - 2);
-        // rxvt ends modified keys with '$', which is otherwise an intermediate byte.
-        const bool rxvt_end = c == '$' && parameters.find_first_of(";<=>?") == std::string::npos;
-        if (is_final(c) || rxvt_end) return parsed(i + 1, csi_key(parameters, c));
-        if (c < 0x20 || c > 0x3F) return parsed(i);  // broken off: drop it, keep what follows
-    }
-    return kIncomplete;
-}
-
-// ESC O has been seen; xterm may put a modifier number before the final byte.
-Parsed parse_ss3(std::string_view in) {
-    const std::size_t i = in.find_first_not_of("0123456789", 2);
-    if (i == std::string_view::npos) return kIncomplete;
-    const int modifier = numbers_of(in.substr(2, i - 2))[0];
-    const char c = in[i];
-    if (!is_final(c)) return parsed(i);
-    if (c >= 'p' && c <= 'y') return parsed(i + 1, character_key(static_cast<char>('0' + c - 'p')));
-    if (c == 'M') return parsed(i + 1, kEnterKey);
-    if (c >= 'j' && c <= 'o') return parsed(i + 1, character_key("*+,-./"[c - 'j']));
-    if (c >= 'a' && c <= 'd') {  // rxvt: Ctrl with an arrow
-        return parsed(i + 1, arrow_key(static_cast<char>(c - 'a' + 'A'), kCtrlHeld));
-    }
-    return parsed(i + 1, final_byte_key(c, modifier > 0 ? modifier - 1 : 0));
-}
-
-Parsed parse(std::string_view in, bool utf8) {
-    if (in[0] != kEsc) return parse_character(in, utf8);
-    if (in.size() < 2) return kIncomplete;
-    if (in[1] == '[') return parse_csi(in);
-    if (in[1] == 'O') return parse_ss3(in);
-    // Alt with a key: the key's own character. Alt with a sequence (ESC ESC [ A): the sequence.
-    Parsed rest = parse(in.substr(1), utf8);
-    if (rest.complete) ++rest.length;
-    return rest;
+bool is_continuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
 }
 
 }  // namespace
 
 void KeyDecoder::feed(std::string_view bytes, long now_ms) {
     if (bytes.empty()) return;
-    pending_ += bytes;
     last_byte_ms_ = now_ms;
-    decode_pending();
-}
-
-void KeyDecoder::decode_pending() {
-    while (!pending_.empty()) {
-        Parsed result = parse(pending_, utf8_);
-        if (!result.complete) return;
-        pending_.erase(0, result.length);
-        if (!result.key.empty()) push(std::move(result.key));
-    }
+    for (const char c : bytes) step(static_cast<unsigned char>(c));
 }
 
 void KeyDecoder::expire(long now_ms) {
     const std::optional<long> due = deadline();
     if (!due || now_ms < *due) return;
-    // Esc on its own (or Alt with Esc) is the Esc key; anything else left
+    // Esc with nothing after it is the Esc key; anything else left
     // unfinished is part of a sequence that was cut off, and means nothing.
-    if (pending_.find_first_not_of(kEsc) == std::string::npos) push(kEscapeKey);
-    pending_.clear();
+    if (state_ == State::kEscape || state_ == State::kEscapeEscape) push(kEscapeKey);
+    state_ = State::kGround;
 }
 
 std::optional<long> KeyDecoder::deadline() const {
-    if (pending_.empty()) return std::nullopt;
-    const bool lone_escape = pending_.find_first_not_of(kEsc) == std::string::npos;
-    return last_byte_ms_ + (lone_escape ? kEscapeWaitMs : kSequenceWaitMs);
-}
-
-std::string KeyDecoder::take() {
-    if (keys_.empty()) return {};
-    std::string key = std::move(keys_.front());
-    keys_.pop_front();
-    return key;
+    switch (state_) {
+        case State::kGround:
+            return std::nullopt;
+        case State::kEscape:
+        case State::kEscapeEscape:
+            return last_byte_ms_ + escape_wait_ms_;
+        default:
+            return last_byte_ms_ + kSequenceWaitMs;
+    }
 }
 
 void KeyDecoder::clear() {
     keys_.clear();
-    pending_.clear();
+    state_ = State::kGround;
+}
+
+void KeyDecoder::step(unsigned char byte) {
+    switch (state_) {
+        case State::kGround:
+            return ground(byte);
+        case State::kEscape:
+        case State::kEscapeEscape:
+            return escape(byte);
+        case State::kCsi:
+            return csi(byte);
+        case State::kLinuxFunction:  // the Linux console's F1 to F5: ESC [ [ A to E
+            state_ = State::kGround;
+            if (byte >= 'A' && byte <= 'E') push(extended_key(kScanF1 + byte - 'A'));
+            return;
+        case State::kSs3:
+            return ss3(byte);
+        case State::kString:
+        case State::kStringEscape:
+            return string(byte);
+        case State::kUtf8:
+            return utf8(byte);
+        case State::kOldMouse:
+            return old_mouse(byte);
+    }
+}
+
+void KeyDecoder::ground(unsigned char byte) {
+    if (byte == kEsc) {
+        state_ = State::kEscape;
+    } else if (byte < 0x80 || !utf8_) {
+        push(key_sequences::character(byte));
+    } else if ((bytes_left_ = continuation_bytes(byte)) > 0) {
+        code_point_ = byte & (0x3F >> bytes_left_);
+        state_ = State::kUtf8;
+    }  // else a byte that starts no character: dropped
+}
+
+void KeyDecoder::utf8(unsigned char byte) {
+    if (!is_continuation(byte)) {  // broken off: drop what came, read this afresh
+        state_ = State::kGround;
+        return ground(byte);
+    }
+    code_point_ = code_point_ << 6 | (byte & 0x3F);
+    if (--bytes_left_ > 0) return;
+    state_ = State::kGround;
+    push(key_sequences::character(code_point_));
+}
+
+void KeyDecoder::escape(unsigned char byte) {
+    if (byte == '[') return start_sequence(State::kCsi);
+    if (byte == 'O') return start_sequence(State::kSs3);
+    if (is_string_introducer(byte)) return start_sequence(State::kString);
+    if (byte == kEsc) {
+        // ESC ESC may still be Alt with a sequence; a third ESC shows the
+        // first was an Esc of its own, so a flood gives Esc keys as it goes.
+        if (state_ == State::kEscapeEscape) push(kEscapeKey);
+        state_ = State::kEscapeEscape;
+        return;
+    }
+    // Alt with a key: the key's own character.
+    state_ = State::kGround;
+    ground(byte);
+}
+
+void KeyDecoder::start_sequence(State state) {
+    state_ = state;
+    numbers_.fill(0);
+    number_count_ = 1;
+    length_ = 0;
+    private_marker_ = 0;
+    odd_ = false;
+}
+
+void KeyDecoder::csi(unsigned char byte) {
+    if (length_ == 0 && byte == '[') {
+        state_ = State::kLinuxFunction;
+        return;
+    }
+    if (length_ == 0 && byte == 'M') {  // X10 or UTF-8 (1005) mouse report
+        state_ = State::kOldMouse;
+        number_count_ = 0;
+        bytes_left_ = 0;
+        return;
+    }
+    ++length_;
+    // rxvt ends modified keys with '$', which is otherwise an intermediate byte.
+    const bool rxvt_end = byte == '$' && private_marker_ == 0 && number_count_ == 1;
+    if (is_final(byte) || rxvt_end) return finish_csi(static_cast<char>(byte));
+    if (byte >= 0x30 && byte <= 0x3F) return csi_parameter(byte);
+    if (byte >= 0x20 && byte <= 0x2F) {
+        odd_ = true;  // no key the games know has an intermediate byte
+        return;
+    }
+    // Anything else breaks the sequence off: it means nothing, and the byte
+    // is read afresh.
+    state_ = State::kGround;
+    ground(byte);
+}
+
+void KeyDecoder::csi_parameter(unsigned char byte) {
+    if (byte >= '0' && byte <= '9') {
+        int& number = numbers_[number_count_ - 1];
+        if (number < kLargestNumber) number = number * 10 + (byte - '0');
+    } else if (byte == ';' || byte == ':') {
+        if (number_count_ < kMaxNumbers) numbers_[number_count_++] = 0;
+    } else if (length_ == 1) {
+        private_marker_ = static_cast<char>(byte);  // < = > ?
+    } else {
+        odd_ = true;
+    }
+}
+
+void KeyDecoder::finish_csi(char final_byte) {
+    state_ = State::kGround;
+    if (odd_ || length_ > kLongestCsi) return;
+    const std::span<const int> numbers(numbers_.data(), number_count_);
+    if (key_sequences::is_mouse_report(private_marker_, numbers, final_byte)) {
+        const bool sgr = private_marker_ == '<';
+        push(key_sequences::mouse(sgr ? numbers[0] : numbers[0] - kMouseOffset, numbers[1],
+                                  numbers[2], sgr && final_byte == 'm'));
+        return;
+    }
+    push(key_sequences::csi(private_marker_, numbers, final_byte));
+}
+
+// ESC O, and xterm may put a modifier number before the final byte.
+void KeyDecoder::ss3(unsigned char byte) {
+    if (byte >= '0' && byte <= '9') {
+        if (numbers_[0] < kLargestNumber) numbers_[0] = numbers_[0] * 10 + (byte - '0');
+        return;
+    }
+    state_ = State::kGround;
+    if (is_final(byte)) return push(key_sequences::ss3(numbers_[0], static_cast<char>(byte)));
+    ground(byte);
+}
+
+// A terminal's string (OSC, DCS, APC, PM, SOS): read to its end and dropped.
+void KeyDecoder::string(unsigned char byte) {
+    if (state_ == State::kStringEscape) {
+        if (byte == '\\') {  // ST
+            state_ = State::kGround;
+            return;
+        }
+        state_ = State::kEscape;  // an ESC that starts something else ends the string
+        return escape(byte);
+    }
+    if (byte == kBell || byte == kCancel || byte == kSubstitute) {
+        state_ = State::kGround;
+    } else if (byte == kEsc) {
+        state_ = State::kStringEscape;
+    } else if (++length_ > kStringLimit) {
+        state_ = State::kGround;
+        ground(byte);
+    }
+}
+
+// ESC [ M and three values, each a byte or, in the UTF-8 encoding, a
+// two-byte character: a lead byte takes its continuation with it.
+void KeyDecoder::old_mouse(unsigned char byte) {
+    if (bytes_left_ == 1) {
+        bytes_left_ = 0;
+        if (is_continuation(byte)) {
+            numbers_[number_count_++] = static_cast<int>(code_point_ << 6 | (byte & 0x3F));
+        } else {
+            numbers_[number_count_++] = static_cast<int>(code_point_ | 0xC0);  // a lone byte
+            if (number_count_ < 3) return old_mouse(byte);
+            finish_old_mouse();
+            return ground(byte);
+        }
+    } else if (continuation_bytes(byte) == 1) {
+        code_point_ = byte & 0x1F;
+        bytes_left_ = 1;
+        return;
+    } else {
+        numbers_[number_count_++] = byte;
+    }
+    if (number_count_ == 3) finish_old_mouse();
+}
+
+void KeyDecoder::finish_old_mouse() {
+    state_ = State::kGround;
+    push(key_sequences::mouse(numbers_[0] - kMouseOffset, numbers_[1] - kMouseOffset,
+                              numbers_[2] - kMouseOffset, false));
 }
 
 void KeyDecoder::push(std::string key) {
-    if (keys_.size() < kBacklog) keys_.push_back(std::move(key));
+    if (!key.empty()) keys_.push(std::move(key));
 }
 
 }  // namespace blockslide

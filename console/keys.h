@@ -1,7 +1,9 @@
 // Keys as the games read them: one character, or character 0 followed by
-// the keyboard scan code for a key that has no character (arrows).
+// the keyboard scan code for a key that has no character (arrows). A mouse
+// button is a key of that second kind too, with its place on the screen.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +37,8 @@ inline constexpr int kScanAltUp = 152;
 inline constexpr int kScanAltRight = 157;
 inline constexpr int kScanAltDown = 160;
 inline constexpr int kScanAltLeft = 155;
+// No keyboard key has this code: the left mouse button.
+inline constexpr int kScanMouse = 255;
 
 inline std::string extended_key(int scan_code) {
     return std::string{'\0', static_cast<char>(scan_code)};
@@ -56,5 +60,18 @@ inline std::string upper_case_key(std::string_view key) {
     if (upper.size() == 1 && upper[0] >= 'a' && upper[0] <= 'z') upper[0] -= 'a' - 'A';
     return upper;
 }
+
+// The left mouse button pressed or let go at a place: row and column count
+// from 1, on the terminal as the decoder reads it and on the 80 x 25 screen
+// once the platform has placed it there.
+struct MouseButton {
+    bool pressed = true;  // false: released
+    int row = 0;
+    int column = 0;
+};
+
+std::string mouse_key(const MouseButton& button);
+// The button of a mouse key; nothing for any other key.
+std::optional<MouseButton> mouse_button_of(std::string_view key);
 
 }  // namespace blockslide

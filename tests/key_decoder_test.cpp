@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "console/key_decoder.h"
+#include "console/keys.h"
 #ifdef _WIN32
 #include "console/windows/win32_keys.h"
 #endif
@@ -24,6 +25,7 @@ struct Case {
     const char* name;
     std::vector<Piece> input;
     std::vector<std::string> keys;
+    long escape_wait_ms = KeyDecoder::kDefaultEscapeWaitMs;  // ESCDELAY
 };
 
 std::string scan(int code) {
@@ -34,6 +36,21 @@ std::string escs(const char* lead, std::vector<const char*> ends) {
     std::string all;
     for (const char* end : ends) all += std::string("\x1b") + lead + end;
     return all;
+}
+
+std::string press(int row, int column) {
+    return mouse_key({true, row, column});
+}
+std::string release(int row, int column) {
+    return mouse_key({false, row, column});
+}
+// A flood of Esc bytes, as a paste or a stuck key sends it, in reads of `piece` bytes.
+std::vector<Piece> escapes(std::size_t count, std::size_t piece) {
+    std::vector<Piece> input;
+    for (std::size_t sent = 0; sent < count; sent += piece)
+        input.push_back({0, std::string(std::min(piece, count - sent), '\x1b')});
+    input.push_back({KeyDecoder::kDefaultEscapeWaitMs, ""});
+    return input;
 }
 
 const std::vector<std::string> kArrows{scan(72), scan(80), scan(77), scan(75),  // A B C D
@@ -68,18 +85,29 @@ const Case kCases[] = {
     {"keypad_in_application_mode", {{0, escs("O", {"p", "q", "x", "y", "M", "j", "k", "l", "m", "n", "o"})}},
      {"0", "1", "8", "9", "\r", "*", "+", ",", "-", ".", "/"}},
     {"paste_markers", {{0, "\x1b[200~12\x1b[201~"}}, {"1", "2"}},
-    {"reports_give_nothing",
-     {{0, escs("[", {"I", "O", "M !!", "<0;10;5M", "32;10;5M", "?1;2c", "12;40R", ">0;9c"}) + "z"}},
-     {"z"}},
+    {"replies_and_focus_give_nothing", {{0, escs("[", {"I", "O", "?1;2c", "12;40R", ">0;9c", "1 q"}) + "z"}}, {"z"}},
+    {"strings_read_whole", {{0, "\x1b]11;rgb:1234/5678/9abc\x1b\\\x1b]52;c;MTIzNA==\x07\x1bP1$r0m\x1b\\\x1b_Gi=31\x1b\\\x1b^42\x1b\\\x1bX7\x07z"}}, {"z"}},
+    {"string_cut_off_by_silence", {{0, "\x1b]0;ti"}, {600, "3"}}, {"3"}},
+    {"left_button_in_every_encoding",
+     {{0, escs("[", {"M !!", "M#!!", "M \xc2\x84%", "32;10;5M", "35;10;5M", "<0;90;30M", "<0;90;30m"})}},
+     {press(1, 1), release(1, 1), press(5, 100), press(5, 10), release(5, 10), press(30, 90), release(30, 90)}},
+    {"other_buttons_wheel_and_motion_give_nothing",
+     {{0, escs("[", {"M\"!!", "M`!!", "<2;1;1M", "<2;1;1m", "<64;1;1M", "<65;1;1M", "<32;3;3M", "96;1;1M"}) + "z"}}, {"z"}},
+    {"mouse_report_in_pieces", {{0, "\x1b[M "}, {30, "\xc2"}, {30, "\x84%2"}}, {press(5, 100), "2"}},
+    {"million_escapes_in_one_read", escapes(1'000'000, 1'000'000), std::vector<std::string>(16, "\x1b")},
+    {"million_escapes_in_256_byte_reads", escapes(1'000'000, 256), std::vector<std::string>(16, "\x1b")},
+    {"long_sequence_gives_nothing", {{0, "\x1b[" + std::string(100'000, '1') + "A"}}, {}},
+    {"escdelay_longer_makes_alt", {{0, "\x1b"}, {100, "x"}}, {"x"}, 200},
+    {"escdelay_shorter_makes_esc", {{0, "\x1b"}, {30, "x"}}, {"\x1b", "x"}, 25},
     {"utf_8_in_pieces_euro_double_line_emoji", {{0, "\xc3"}, {10, "\xa9\xe2\x82\xac\xe2\x95\x90\xf0\x9f\x98\x80"}}, {"\x82", "\xcd"}},
-    {"over_16_keys_dropped", {{0, std::string(20, 'a') + "b"}}, std::vector<std::string>(16, "a")},
+    {"full_backlog_drops_the_oldest", {{0, std::string(20, 'a') + "b"}}, {"a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "b"}},
 };
 // clang-format on
 
 class KeyDecoderTest : public testing::TestWithParam<Case> {};
 
 TEST_P(KeyDecoderTest, GivesTheKeys) {
-    KeyDecoder decoder;
+    KeyDecoder decoder(true, GetParam().escape_wait_ms);
     long now = 0;
     for (const Piece& piece : GetParam().input) {
         if (piece.after_ms == kClear) decoder.clear();
