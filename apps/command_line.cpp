@@ -6,19 +6,18 @@ CommandLine read_command_line(int argc, char** argv) {
     CommandLine line;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
+        const Action asked = argument == "--help"      ? Action::kHelp
+                             : argument == "--version" ? Action::kVersion
+                                                       : Action::kPlay;
         if (argument == "--silent") {
             line.silent = true;
-            continue;
-        }
-        if (argument == "--help") {
-            line.action = Action::kHelp;
-        } else if (argument == "--version") {
-            line.action = Action::kVersion;
-        } else {
+        } else if (asked != Action::kPlay && line.action == Action::kPlay) {
+            line.action = asked;
+        } else {  // unknown, or a second question
             line.action = Action::kBadArgument;
             line.bad_argument = argument;
+            break;
         }
-        break;
     }
     return line;
 }

@@ -23,8 +23,8 @@ struct CommandLine {
     std::string_view bad_argument;  // the first argument not understood
 };
 
-// The first of --help, --version or an unknown argument decides; --silent
-// may stand anywhere.
+// --help or --version, once, or to play; --silent may stand anywhere. Any
+// other argument, or a second of those two, is refused.
 CommandLine read_command_line(int argc, char** argv);
 
 // The short usage that --help prints, and a bad argument on standard error.

@@ -6,46 +6,54 @@
 
 #include "apps/muted_stderr.h"
 #include "console/console.h"
-#include "sound/sound_player.h"
 #include "console/terminal.h"
 #include "engine/main_loop.h"
 #include "sound/sound_device.h"
+#include "sound/sound_player.h"
 
 namespace blockslide {
 
 namespace {
 
-// The game in an open terminal; false if the terminal went away under it.
-bool run_with_sound(ConsoleBackend& terminal, const PuzzleSet& puzzles, const PlayOptions& options,
-                    int& exit_code) {
-    MutedStderr muted;  // the sound device is opened and closed inside this
+constexpr int kNoTerminalStatus = 1;
+
+void complain(std::string_view program_name, const std::string& problem) {
+    std::fprintf(stderr, "%.*s: %s\n", static_cast<int>(program_name.size()), program_name.data(),
+                 problem.c_str());
+}
+
+// The game with its sound, in an open terminal. The sound player goes
+// before the terminal is given back, and never waits for its device.
+PlayOutcome play_with_sound(ConsoleBackend& terminal, const PuzzleSet& puzzles,
+                            const PlayOptions& options) {
+    MutedStderr muted;  // nothing a sound library says reaches the board
     std::unique_ptr<SoundPlayer> sound =
         options.silent ? std::make_unique<SilentSound>() : open_sound_device();
     try {
         ConsoleSession session(terminal, *sound);
-        exit_code = run_game(puzzles);
-        return true;
-    } catch (const TerminalLost&) {
-        return false;
+        return {run_game(puzzles), 0};
+    } catch (const EndedBySignal& ended) {
+        return {0, ended.signal_number};
     }
 }
 
 }  // namespace
 
-int play_in_terminal(const PuzzleSet& puzzles, const PlayOptions& options) {
+PlayOutcome play_in_terminal(const PuzzleSet& puzzles, const PlayOptions& options,
+                             std::string_view program_name) {
     std::string problem;
     std::unique_ptr<ConsoleBackend> terminal = open_terminal(problem);
     if (!terminal) {
-        std::fprintf(stderr, "blockslide: %s\n", problem.c_str());
-        return 1;
+        complain(program_name, problem);
+        return {kNoTerminalStatus, 0};
     }
-    int exit_code = 0;
-    if (!run_with_sound(*terminal, puzzles, options, exit_code)) {
+    try {
+        return play_with_sound(*terminal, puzzles, options);
+    } catch (const TerminalLost&) {
         terminal.reset();
-        std::fprintf(stderr, "blockslide: the terminal stopped sending keys\n");
-        return 1;
+        complain(program_name, "the terminal stopped sending keys");
+        return {kNoTerminalStatus, 0};
     }
-    return exit_code;
 }
 
 }  // namespace blockslide

@@ -1,3 +1,4 @@
+// A program's puzzles played in the player's terminal.
 #pragma once
 
 #include "engine/puzzle_set.h"
@@ -8,7 +9,14 @@ struct PlayOptions {
     bool silent = false;  // --silent: no sound and no bell
 };
 
-// Runs a program's puzzles in the player's terminal; returns the exit code.
-int play_in_terminal(const PuzzleSet& puzzles, const PlayOptions& options);
+// How the game ended: its exit status, or the signal that ended it (the
+// terminal has been given back either way).
+struct PlayOutcome {
+    int exit_status = 0;
+    int signal_number = 0;
+};
+
+PlayOutcome play_in_terminal(const PuzzleSet& puzzles, const PlayOptions& options,
+                             std::string_view program_name);
 
 }  // namespace blockslide

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "apps/play_in_terminal.h"
+#include "console/terminal.h"
 
 namespace blockslide {
 
@@ -20,6 +21,7 @@ int print(std::FILE* stream, const std::string& text) {
 }  // namespace
 
 int program_main(const ProgramText& program, const PuzzleSet& puzzles, int argc, char** argv) {
+    prepare_standard_streams();
     const CommandLine line = read_command_line(argc, argv);
     const std::string name(program.name);
     switch (line.action) {
@@ -34,7 +36,10 @@ int program_main(const ProgramText& program, const PuzzleSet& puzzles, int argc,
         case Action::kPlay:
             break;
     }
-    return play_in_terminal(puzzles, PlayOptions{.silent = line.silent});
+    const PlayOutcome outcome =
+        play_in_terminal(puzzles, PlayOptions{.silent = line.silent}, program.name);
+    if (outcome.signal_number != 0) end_by_signal(outcome.signal_number);
+    return outcome.exit_status;
 }
 
 }  // namespace blockslide

@@ -1,6 +1,7 @@
 #include "console/console.h"
 
 #include <cassert>
+#include <exception>
 
 namespace blockslide {
 
@@ -30,7 +31,12 @@ ConsoleSession::ConsoleSession(ConsoleBackend& attached, SoundPlayer& sound) {
 }
 
 ConsoleSession::~ConsoleSession() {
-    g_backend->present(g_screen);
+    // The last of what was drawn goes out, unless the game is unwinding
+    // because the terminal cannot take it.
+    try {
+        if (std::uncaught_exceptions() == 0) g_backend->present(g_screen);
+    } catch (...) {  // a signal came meanwhile: the terminal is given back next
+    }
     g_backend = nullptr;
     g_sound = nullptr;
 }

@@ -2,9 +2,8 @@
 
 namespace blockslide {
 
-namespace {
-
-void append_utf8(std::string& out, char32_t code_point) {
+std::string utf8_of(char32_t code_point) {
+    std::string out;
     if (code_point < 0x80) {
         out += static_cast<char>(code_point);
     } else if (code_point < 0x800) {
@@ -15,14 +14,11 @@ void append_utf8(std::string& out, char32_t code_point) {
         out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code_point & 0x3F));
     }
+    return out;
 }
 
-}  // namespace
-
 std::string cp437_glyph_utf8(unsigned char byte) {
-    std::string glyph;
-    append_utf8(glyph, byte == 0 ? U' ' : kCp437ToUnicode[byte]);
-    return glyph;
+    return utf8_of(byte == 0 ? U' ' : kCp437ToUnicode[byte]);
 }
 
 std::string cp437_to_utf8(std::string_view cp437_text) {

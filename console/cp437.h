@@ -73,6 +73,9 @@ constexpr int unicode_to_cp437(char32_t code_point) {
     return -1;
 }
 
+// The UTF-8 encoding of a character of the Basic Multilingual Plane.
+std::string utf8_of(char32_t code_point);
+
 // UTF-8 encoding of the glyph a byte shows (a blank for 0x00).
 std::string cp437_glyph_utf8(unsigned char byte);
 

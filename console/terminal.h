@@ -1,4 +1,5 @@
-// The player's own terminal, served by the platform's backend.
+// The player's own terminal, served by the platform's room: the Unix
+// terminal (console/unix) or the Windows console (console/windows).
 #pragma once
 
 #include <memory>
@@ -8,15 +9,28 @@
 
 namespace blockslide {
 
+// Standard input, output and error open before anything else runs: one
+// found closed is pointed at the null device, so that no file the program
+// opens later can take its number.
+void prepare_standard_streams();
+
 // Takes over the terminal (80 x 25 screen in colour, keys one at a time).
 // Returns nullptr with a one-line reason in `problem` when standard input or
 // output is not a terminal or the terminal cannot be used; nothing has been
-// drawn then. Destroying the backend restores the terminal; it is also
-// restored once if the program is killed by a signal.
+// drawn then. Destroying the backend gives the terminal back as it was,
+// keeping the game's last screen where the terminal is large enough.
 std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem);
 
 // Thrown by a key read when the terminal has gone away for good (closed
 // without a hangup signal): waiting on would spin forever.
 struct TerminalLost {};
+
+// Thrown by any console operation once a signal that ends the program has
+// come: the game unwinds to the entry point, the terminal is given back,
+// and then the program ends with the signal's own status (end_by_signal).
+struct EndedBySignal {
+    int signal_number;
+};
+[[noreturn]] void end_by_signal(int signal_number);
 
 }  // namespace blockslide
