@@ -42,7 +42,8 @@ PlayOutcome play_with_sound(ConsoleBackend& terminal, const PuzzleSet& puzzles,
 PlayOutcome play_in_terminal(const PuzzleSet& puzzles, const PlayOptions& options,
                              std::string_view program_name) {
     std::string problem;
-    std::unique_ptr<ConsoleBackend> terminal = open_terminal(problem);
+    std::unique_ptr<ConsoleBackend> terminal =
+        open_terminal(TerminalOptions{.mouse = options.mouse}, problem);
     if (!terminal) {
         complain(program_name, problem);
         return {kNoTerminalStatus, 0};

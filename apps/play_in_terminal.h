@@ -1,12 +1,15 @@
 // A program's puzzles played in the player's terminal.
 #pragma once
 
+#include <string_view>
+
 #include "engine/puzzle_set.h"
 
 namespace blockslide {
 
 struct PlayOptions {
     bool silent = false;  // --silent: no sound and no bell
+    bool mouse = true;    // --no-mouse: the terminal's own text selection left alone
 };
 
 // How the game ended: its exit status, or the signal that ended it (the

@@ -1,5 +1,5 @@
 // What a key costs in the running game: a move with its drawing into the
-// screen model, the same move sent on through the ncurses terminal into a
+// screen model, the same move sent on through the Unix terminal into a
 // pseudo-terminal, and a whole stored-solution replay without its pauses.
 // Keys come from the benchmark loop; the game itself runs as it does for a
 // player, through run_game.
@@ -105,7 +105,7 @@ public:
         dup2(slave_, STDOUT_FILENO);
         setenv("TERM", "xterm-256color", 1);
         std::string problem;
-        terminal_ = open_terminal(problem);
+        terminal_ = open_terminal(TerminalOptions{}, problem);
         if (!terminal_) throw std::runtime_error(problem);
     }
     ~PseudoTerminal() {
@@ -146,7 +146,7 @@ void BM_MoveDrawnInModel(benchmark::State& state) {
 }
 BENCHMARK(BM_MoveDrawnInModel);
 
-// The same, flushed through the ncurses terminal into a pseudo-terminal.
+// The same, flushed through the Unix terminal into a pseudo-terminal.
 void BM_MoveFlushedToTerminal(benchmark::State& state) {
     PseudoTerminal terminal;
     run_moves(state, terminal.backend());

@@ -14,12 +14,19 @@ namespace blockslide {
 // opens later can take its number.
 void prepare_standard_streams();
 
+struct TerminalOptions {
+    // Clicks and drags reported as mouse keys, where the terminal can. Off,
+    // the terminal's own text selection is left alone.
+    bool mouse = true;
+};
+
 // Takes over the terminal (80 x 25 screen in colour, keys one at a time).
 // Returns nullptr with a one-line reason in `problem` when standard input or
 // output is not a terminal or the terminal cannot be used; nothing has been
 // drawn then. Destroying the backend gives the terminal back as it was,
 // keeping the game's last screen where the terminal is large enough.
-std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem);
+std::unique_ptr<ConsoleBackend> open_terminal(const TerminalOptions& options,
+                                              std::string& problem);
 
 // Thrown by a key read when the terminal has gone away for good (closed
 // without a hangup signal): waiting on would spin forever.

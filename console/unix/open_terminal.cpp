@@ -62,8 +62,8 @@ long escape_wait_ms() {
 
 // What puts the terminal back if the program ends from a signal handler.
 std::string emergency_reset(const TerminalCodes& codes) {
-    return codes.reset_attributes + codes.show_cursor + codes.leave_alternate_screen +
-           codes.title_restore;
+    return codes.mouse_off + codes.reset_attributes + codes.show_cursor +
+           codes.leave_alternate_screen + codes.title_restore;
 }
 
 }  // namespace
@@ -77,7 +77,8 @@ void prepare_standard_streams() {
     }
 }
 
-std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
+std::unique_ptr<ConsoleBackend> open_terminal(const TerminalOptions& options,
+                                              std::string& problem) {
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
         problem = "standard input and output must be a terminal";
         return nullptr;
@@ -91,6 +92,7 @@ std::unique_ptr<ConsoleBackend> open_terminal(std::string& problem) {
     std::setlocale(LC_CTYPE, "");
     std::optional<TerminalCodes> codes = load_terminal_codes(nullptr, problem);
     if (!codes) return nullptr;
+    if (!options.mouse) codes->mouse_on = codes->mouse_off = "";
     if (!terminal_modes::save()) {
         problem = "cannot read the terminal's modes";
         return nullptr;

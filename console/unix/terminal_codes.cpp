@@ -139,6 +139,12 @@ std::optional<TerminalCodes> load_terminal_codes(const char* name, std::string& 
     find_cursor_codes(codes);
     find_colour_codes(codes);
     find_title_codes(codes);
+    // A description with a mouse key reports the mouse as xterm does; so do
+    // the xterm-like families, whatever their description says.
+    if (raw("kmous") != nullptr || xterm_like()) {
+        codes.mouse_on = "\033[?1000h\033[?1006h";
+        codes.mouse_off = "\033[?1006l\033[?1000l";
+    }
     return codes;
 }
 

@@ -42,6 +42,9 @@ struct TerminalCodes {
     std::string title_finish;
     std::string title_save;
     std::string title_restore;
+    // Mouse reporting (xterm's, SGR-encoded): empty when the terminal has none.
+    std::string mouse_on;
+    std::string mouse_off;
 
     int colors = 0;
     bool auto_margins = false;  // am: writing the last column moves on

@@ -67,6 +67,7 @@ UnixTerminal::~UnixTerminal() {
 void UnixTerminal::take_terminal() {
     out_.clear();
     out_ += codes_.enter_alternate_screen;
+    out_ += codes_.mouse_on;
     writer_.forget();
     writer_.show_cursor(false, out_);
     send(out_);
@@ -78,6 +79,7 @@ void UnixTerminal::take_terminal() {
 // screen, ending on the row after the board's with the prompt on its own.
 void UnixTerminal::give_back(std::string& out) {
     ScreenWriter& writer = writer_;
+    out += codes_.mouse_off;
     writer.plain(out);
     writer.show_cursor(true, out);
     out += codes_.leave_alternate_screen;
@@ -176,6 +178,7 @@ void UnixTerminal::after_signals(bool redraw) {
 // the game's again once it goes on.
 void UnixTerminal::suspend() {
     out_.clear();
+    out_ += codes_.mouse_off;
     writer_.plain(out_);
     writer_.show_cursor(true, out_);
     out_ += codes_.leave_alternate_screen;
@@ -217,11 +220,19 @@ void UnixTerminal::read_input(long wait_ms) {
     throw TerminalLost{};
 }
 
-// The next key; mouse reports are not asked for, and any that come anyway
-// are dropped.
+// The next key. A mouse button counts where it was on the game's screen;
+// one outside it, or one not asked for, is dropped.
 std::string UnixTerminal::next_key() {
     for (std::string key = decoder_.take(); !key.empty(); key = decoder_.take()) {
-        if (!mouse_button_of(key)) return key;
+        const std::optional<MouseButton> button = mouse_button_of(key);
+        if (!button) return key;
+        if (codes_.mouse_on.empty()) continue;
+        const int row = button->row - placement_.top;
+        const int column = button->column - placement_.left;
+        const bool on_screen =
+            row >= 1 && row <= kScreenRows && column >= 1 && column <= kScreenColumns;
+        if (!on_screen || !placement_.position_of(row, column)) continue;
+        return mouse_key(MouseButton{button->pressed, row, column});
     }
     return {};
 }
