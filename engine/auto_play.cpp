@@ -45,7 +45,6 @@ void show_caption(std::string_view text) {
 }  // namespace
 
 void auto_play(GameState& game) {
-    game.auto_playing = true;
     game.move_count = 0;
     play_sound(cue::kNotice);
     draw_start_position(game, kGrayBarColor);
@@ -57,14 +56,13 @@ void auto_play(GameState& game) {
     for (std::size_t step = 0; step < solution.size(); ++step) {
         if (!console_poll_key().empty()) {
             game.history.clear();
-            game.auto_playing = false;
             return;
         }
         const MoveCode move = solution[step];
         const int number = block_for_key(game, move.substr(0, 1));
         const Direction direction = direction_of_letter(move.back());
         if (step == 0) console_sleep(kFirstMovePauseMs);
-        execute_move(game, number, direction);
+        execute_move(game, number, direction, MoveMaker::kAutoPlay);
         console_sleep(kMovePauseMs);
     }
 
@@ -73,7 +71,6 @@ void auto_play(GameState& game) {
     blank_status_line();
     show_caption(kAnyKey);
     console_wait_key();
-    game.auto_playing = false;
 }
 
 }  // namespace blockslide

@@ -105,7 +105,7 @@ void draw_face(const GameState& game, const Block& block) {
     const bool fresh = game.history.empty();
     const int face_color = fresh ? kFreshFaceColor : kPlayedFaceColor;
     const int digit_color = fresh ? kFreshDigitColor : kPlayedDigitColor;
-    const FaceLiterals& literals = game.puzzles->face;
+    const FaceLiterals& literals = game.program.face;
     const FaceDrawing drawing =
         game.face_style == FaceStyle::kZombie ? zombie(literals) : nice_man(literals);
 
@@ -135,7 +135,7 @@ void draw_block(const GameState& game, int number, int ink_override, int body_ov
     console_set_color(ink, body);
     draw_outline(block);
     console_set_color(kLabelColor, body);
-    if (number == game.puzzles->face_block) {
+    if (number == game.program.face_block) {
         draw_face(game, block);
     } else {
         draw_label(block);

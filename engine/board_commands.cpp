@@ -22,9 +22,7 @@ void back_move(GameState& game) {
     }
     // No legality test: the block goes back into the cells it just left.
     const MoveRecord last = game.history.last();
-    game.undoing = true;
-    execute_move(game, last.block, opposite_direction(last.direction));
-    game.undoing = false;
+    execute_move(game, last.block, opposite_direction(last.direction), MoveMaker::kBack);
 }
 
 void recall_last_block(const GameState& game) {
@@ -37,7 +35,7 @@ void recall_last_block(const GameState& game) {
 
 void toggle_face(GameState& game) {
     game.face_style = other_face_style(game.face_style);
-    draw_block(game, game.puzzles->face_block);
+    draw_block(game, game.program.face_block);
 }
 
 }  // namespace blockslide

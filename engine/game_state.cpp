@@ -11,11 +11,8 @@ void MoveHistory::push(MoveRecord move) {
     records_[physical(length_)] = move;
 }
 
-MoveRecord MoveHistory::pop() {
-    MoveRecord move = last();
-    records_[physical(length_)] = MoveRecord{};
-    --length_;
-    return move;
+void MoveHistory::pop() {
+    if (length_ > 0) --length_;
 }
 
 MoveRecord MoveHistory::last() const {
@@ -30,12 +27,12 @@ MoveRecord MoveHistory::at(int index) const {
 const Puzzle& GameState::puzzle() const {
     // Any game number but the first means the second puzzle, where there is one.
     std::size_t index = game_number == kFirstPuzzle ? 0 : 1;
-    if (index >= puzzles->puzzles.size()) index = 0;
-    return puzzles->puzzles[index];
+    if (index >= program.puzzles.size()) index = 0;
+    return program.puzzles[index];
 }
 
 void set_up_puzzle(GameState& game) {
-    const PuzzleSet& set = *game.puzzles;
+    const PuzzleSet& set = game.program;
     for (int number = 1; number <= game.block_count(); ++number) {
         const BlockLayout& start = set.blocks[number - 1];
         Block& block = game.blocks[number];
@@ -51,7 +48,7 @@ void set_up_puzzle(GameState& game) {
 
 int block_for_key(const GameState& game, std::string_view key) {
     if (key.size() != 1) return kNoBlock;
-    std::size_t position = game.puzzles->block_keys.find(key[0]);
+    std::size_t position = game.program.block_keys.find(key[0]);
     return position == std::string_view::npos ? kNoBlock : static_cast<int>(position) + 1;
 }
 

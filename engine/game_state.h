@@ -40,7 +40,7 @@ public:
     bool empty() const { return length_ == 0; }
     void clear() { length_ = 0; }
     void push(MoveRecord move);
-    MoveRecord pop();  // the caller checks empty() first
+    void pop();  // the newest record, if there is one
     MoveRecord last() const;
     MoveRecord at(int index) const;  // 1 = oldest kept
 
@@ -66,19 +66,17 @@ inline constexpr int other_puzzle_number(int game_number) {
 }
 
 struct GameState {
-    explicit GameState(const PuzzleSet& set) : puzzles(&set) {}
+    explicit GameState(const PuzzleSet& set) : program(set) {}
 
-    const PuzzleSet* puzzles;
+    const PuzzleSet& program;  // the constant data of this program
     std::array<Block, kMaxBlocks + 1> blocks{};  // indexed by block number
     MoveHistory history;
     int move_count = 0;
     bool solved = false;
-    bool undoing = false;
-    bool auto_playing = false;
     FaceStyle face_style = FaceStyle::kNiceMan;
     int game_number = kFirstPuzzle;
 
-    int block_count() const { return static_cast<int>(puzzles->blocks.size()); }
+    int block_count() const { return static_cast<int>(program.blocks.size()); }
     const Puzzle& puzzle() const;
     const Block& block(int number) const { return blocks[number]; }
 };

@@ -92,7 +92,7 @@ bool goal_reached(const GameState& game, int number) {
 
 }  // namespace
 
-void execute_move(GameState& game, int number, Direction direction) {
+void execute_move(GameState& game, int number, Direction direction, MoveMaker maker) {
     Block& block = game.blocks[number];
     shift_block(block, direction);
     // Drawn before the blanking: a two-cell block still covers half its old place.
@@ -102,12 +102,12 @@ void execute_move(GameState& game, int number, Direction direction) {
     ++game.move_count;
     show_move_count(game.move_count);
 
-    if (game.undoing) {
+    if (maker == MoveMaker::kBack) {
         game.history.pop();
     } else {
         game.history.push(MoveRecord{number, direction});
     }
-    if (!game.auto_playing) blank_status_line();
+    if (maker != MoveMaker::kAutoPlay) blank_status_line();
     if (goal_reached(game, number)) game.solved = true;
 }
 

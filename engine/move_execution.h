@@ -6,9 +6,14 @@
 
 namespace blockslide {
 
+// Who makes a move: the player; Back, which takes the newest record off
+// instead of adding one; or auto-play, whose caption stays on the status line.
+enum class MoveMaker { kPlayer, kBack, kAutoPlay };
+
 // Moves a block one cell; the caller has checked that the move is legal.
-// Repaints, counts, records (or with `undoing` removes the last record) and
-// sets `solved` when the goal block reaches its goal place.
-void execute_move(GameState& game, int number, Direction direction);
+// Repaints, counts, records and sets `solved` when the goal block reaches
+// its goal place.
+void execute_move(GameState& game, int number, Direction direction,
+                  MoveMaker maker = MoveMaker::kPlayer);
 
 }  // namespace blockslide

@@ -68,7 +68,7 @@ int direction_of_arrow(std::string_view key) {
 }
 
 bool is_command_letter(const GameState& game, std::string_view key) {
-    return key.size() == 1 && game.puzzles->command_letters.find(key[0]) != std::string_view::npos;
+    return key.size() == 1 && game.program.command_letters.find(key[0]) != std::string_view::npos;
 }
 
 std::string read_key() {

@@ -134,7 +134,7 @@ Layout current_layout(const GameState& game) {
 Layout start_layout(const GameState& game) {
     Layout layout{};
     for (int number = 1; number <= game.block_count(); ++number) {
-        const BlockLayout& start = game.puzzles->blocks[number - 1];
+        const BlockLayout& start = game.program.blocks[number - 1];
         layout[number] = {start.top_row, start.left_column};
     }
     return layout;
