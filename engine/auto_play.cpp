@@ -4,9 +4,10 @@
 
 #include "console/colors.h"
 #include "console/console.h"
-#include "engine/cues.h"
 #include "engine/block_painter.h"
+#include "engine/cues.h"
 #include "engine/move_execution.h"
+#include "engine/player_input.h"
 #include "engine/start_position.h"
 #include "engine/status_line.h"
 
@@ -54,7 +55,7 @@ void auto_play(GameState& game) {
 
     const auto solution = game.puzzle().solution;
     for (std::size_t step = 0; step < solution.size(); ++step) {
-        if (!console_poll_key().empty()) {
+        if (!poll_any_key().empty()) {
             game.history.clear();
             return;
         }
@@ -70,7 +71,7 @@ void auto_play(GameState& game) {
                 kClosingFlashes);
     blank_status_line();
     show_caption(kAnyKey);
-    console_wait_key();
+    wait_any_key();
 }
 
 }  // namespace blockslide

@@ -6,13 +6,20 @@
 
 #include "console/colors.h"
 #include "engine/direction.h"
+#include "engine/mouse_gestures.h"
 #include "engine/puzzle_set.h"
+#include "engine/tip_search.h"
 
 namespace blockslide {
 
-// One board cell on the 80 x 25 screen is 11 columns by 5 rows.
+// The board: 5 x 4 cells from row 2, column 13 of the 80 x 25 screen, one
+// cell 11 columns by 5 rows.
 inline constexpr int kCellWidth = 11;
 inline constexpr int kCellHeight = 5;
+inline constexpr int kBoardColumns = 5;
+inline constexpr int kBoardRows = 4;
+inline constexpr int kBoardTopRow = 2;
+inline constexpr int kBoardLeftColumn = 13;
 inline constexpr int kBlockInkColor = color::kWhite;
 
 struct Block {
@@ -68,13 +75,15 @@ inline constexpr int other_puzzle_number(int game_number) {
 struct GameState {
     explicit GameState(const PuzzleSet& set) : program(set) {}
 
-    const PuzzleSet& program;  // the constant data of this program
+    const PuzzleSet& program;                    // the constant data of this program
     std::array<Block, kMaxBlocks + 1> blocks{};  // indexed by block number
     MoveHistory history;
     int move_count = 0;
     bool solved = false;
     FaceStyle face_style = FaceStyle::kNiceMan;
     int game_number = kFirstPuzzle;
+    MouseGestures gestures;  // a press waiting for its release
+    TipSearch tips;          // what the last tip found, kept for the next
 
     int block_count() const { return static_cast<int>(program.blocks.size()); }
     const Puzzle& puzzle() const;

@@ -5,6 +5,7 @@
 #include "console/colors.h"
 #include "console/console.h"
 #include "console/cp437_literal.h"
+#include "engine/player_input.h"
 #include "engine/text_runs.h"
 
 namespace blockslide {
@@ -47,7 +48,7 @@ void show_instructions(const GameState& game) {
         console_print(lines[k]);
     }
     // The key only closes the screen; it is not a command.
-    console_wait_key();
+    wait_any_key();
 }
 
 }  // namespace blockslide

@@ -5,11 +5,12 @@
 
 #include "console/colors.h"
 #include "console/console.h"
-#include "engine/cues.h"
 #include "engine/auto_play.h"
 #include "engine/block_painter.h"
 #include "engine/board_commands.h"
+#include "engine/cues.h"
 #include "engine/instructions.h"
+#include "engine/player_input.h"
 #include "engine/program_end.h"
 #include "engine/quit_confirmation.h"
 #include "engine/selection.h"
@@ -58,6 +59,9 @@ Next dispatch_command(GameState& game, PlayerTurn turn) {
         case 'F':
             toggle_face(game);
             return Next::kSameGame;
+        case kTipLetter:
+            show_tip(game);
+            return Next::kSameGame;
         default:
             return Next::kSameGame;
     }
@@ -68,7 +72,7 @@ Next dispatch_command(GameState& game, PlayerTurn turn) {
     play_sound(cue::kSolved);
     flash_block(game, game.puzzle().goal_block, kVictoryFlashInk, kVictoryFlashBody,
                 kVictoryFlashes);
-    console_wait_key();
+    wait_any_key();
     end_program();
 }
 

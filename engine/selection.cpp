@@ -6,10 +6,11 @@
 
 #include "console/colors.h"
 #include "console/console.h"
-#include "engine/cues.h"
 #include "console/keys.h"
 #include "engine/block_painter.h"
+#include "engine/cues.h"
 #include "engine/move_execution.h"
+#include "engine/player_input.h"
 #include "engine/program_end.h"
 #include "engine/status_line.h"
 
@@ -67,12 +68,12 @@ int direction_of_arrow(std::string_view key) {
     }
 }
 
+// The program's own letters, and T, the tip, which the command bar keeps
+// quiet about.
 bool is_command_letter(const GameState& game, std::string_view key) {
-    return key.size() == 1 && game.program.command_letters.find(key[0]) != std::string_view::npos;
-}
-
-std::string read_key() {
-    return upper_case_key(console_wait_key());
+    if (key.size() != 1) return false;
+    return key[0] == kTipLetter ||
+           game.program.command_letters.find(key[0]) != std::string_view::npos;
 }
 
 enum class Choice { kRefused, kMoved, kTwoWays };
@@ -100,7 +101,7 @@ Choice choose_block(GameState& game, int number, int& legal_directions) {
 std::optional<PlayerTurn> choose_direction(GameState& game, int number, int legal_directions) {
     show_centred_status(kDirectionPrompt, kPromptColor, color::kBlack);
     for (;;) {
-        const std::string key = read_key();
+        const std::string key = read_play_key(game, number);
         if (key == kEscapeKey) return PlayerTurn{.quit_requested = true};
         if (is_command_letter(game, key)) return PlayerTurn{.command = key[0]};
         if (const int other = block_for_key(game, key); other != kNoBlock) {
@@ -116,8 +117,7 @@ std::optional<PlayerTurn> choose_direction(GameState& game, int number, int lega
         }
         const int chosen_direction = direction_of_arrow(key);
         if ((chosen_direction & legal_directions) == 0) {
-            play_sound_or_bell(cue::kRefusal);
-            flash_block(game, number, kOwnColor, kWrongWayFlashBody, 1);
+            refuse_wrong_way(game, number);
             continue;
         }
         execute_move(game, number, static_cast<Direction>(chosen_direction));  // blanks the prompt
@@ -126,6 +126,11 @@ std::optional<PlayerTurn> choose_direction(GameState& game, int number, int lega
 }
 
 }  // namespace
+
+void refuse_wrong_way(const GameState& game, int number) {
+    play_sound_or_bell(cue::kRefusal);
+    flash_block(game, number, kOwnColor, kWrongWayFlashBody, 1);
+}
 
 int find_legal_directions(const GameState& game, int number) {
     const Block& block = game.block(number);
@@ -139,7 +144,7 @@ int find_legal_directions(const GameState& game, int number) {
 
 PlayerTurn select_and_move(GameState& game) {
     for (;;) {
-        const std::string key = read_key();
+        const std::string key = read_play_key(game, std::nullopt);
         if (game.history.empty()) draw_target_bar(game, kGrayBarColor);
         if (key == kEscapeKey) end_program();
         if (is_command_letter(game, key)) return PlayerTurn{.command = key[0]};

@@ -18,6 +18,13 @@ struct PlayerTurn {
 // direction prompt. Esc as the first key of a turn ends the program.
 PlayerTurn select_and_move(GameState& game);
 
+// The letter of the tip (T), a command besides the program's own.
+inline constexpr char kTipLetter = 'T';
+
+// A key or a drag the way the block cannot go: the refusal cue and one
+// flash of the block on white.
+void refuse_wrong_way(const GameState& game, int number);
+
 // The set of directions in which the block can move one cell, read from the
 // background colours of the screen cells beside it: a cell is free when its
 // background is black.
