@@ -4,13 +4,15 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "engine/puzzle_set.h"
 #include "puzzles/puzzle_sets.h"
+#include "tests/screen_pictures.h"
 
-namespace blockslide::testing {
+namespace blockslide::test {
 
 // clang-format off
 enum Color { kBlack = 0, kBlue = 1, kGreen = 2, kCyan = 3, kRed = 4, kMagenta = 5, kBrown = 6,
@@ -55,10 +57,8 @@ struct ProgramFacts {
     std::string_view block_keys;  // the key of block n is character n - 1
     std::vector<Block> blocks;
     int face_block;
-    std::string_view face_digit;    // shown in the face, not the block's own label
-    std::string_view zombie_mouth;  // its left and right side
-    std::vector<std::string_view> command_words;
-    bool numbered;  // "GAME #n" on the frame
+    std::span<const std::string_view> start_screen;  // rows 1 to 22, puzzle 1
+    std::string_view zombie_digit_and_mouth;         // where the Zombie's differ from the picture's
     std::vector<PuzzleFacts> puzzles;
     int block_count() const { return static_cast<int>(blocks.size()); }
 };
@@ -69,7 +69,7 @@ inline const ProgramFacts& farnswog() {
         {{4, 0, 1, 1, kBrown}, {4, 1, 1, 1, kCyan}, {4, 2, 1, 1, kGreen}, {4, 3, 1, 1, kRed},
          {0, 0, 2, 1, kGreen}, {2, 0, 2, 1, kMagenta}, {0, 3, 2, 1, kBrown}, {2, 3, 2, 1, kCyan},
          {2, 1, 1, 2, kRed}, {0, 1, 2, 2, kBlue}},
-        10, "0", "[]", {"Back", "Last", "Redo", "Face", "Auto", "Help", "Quit"}, false,
+        10, kStartScreenA, "0[]",
         {{"  FARNSWOG!   move the big blue block to the far right.", 3, 1, 7, 118}}};
     return facts;
 }
@@ -79,11 +79,11 @@ inline const ProgramFacts& traxolumbine() {
         {{2, 0, 1, 1, kCyan}, {2, 1, 1, 1, kRed}, {0, 2, 1, 2, kGreen}, {1, 2, 1, 2, kMagenta},
          {3, 2, 1, 2, kCyan}, {4, 2, 1, 2, kRed}, {3, 0, 2, 1, kBrown}, {3, 1, 2, 1, kGreen},
          {0, 0, 2, 2, kBlue}},
-        9, "9", "{}", {"Game", "Back", "Last", "Redo", "Face", "Auto", "Help", "Quit"}, true,
+        9, kStartScreenB, "9{}",
         {{"     TRAXOLUMBINE #1 - move the big blue block to the lower right.", 3, 2, 12, 41},
          {"     TRAXOLUMBINE #2 - move the big blue block to the upper right.", 3, 0, 2, 83}}};
     return facts;
 }
 // clang-format on
 
-}  // namespace blockslide::testing
+}  // namespace blockslide::test

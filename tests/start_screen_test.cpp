@@ -8,14 +8,14 @@
 
 #include "tests/played_game.h"
 
-namespace blockslide::testing {
+namespace blockslide::test {
 namespace {
 
 struct StartCase {
     const char* name;
     const ProgramFacts& program;
     std::string_view steps;
-    std::string_view sounds;
+    std::string_view cues;
     int bar_color = kYellow;
     bool complete_replay = false;  // a key only after auto-play has made every move
 };
@@ -55,13 +55,10 @@ TEST_P(PuzzleStart, ShowsTheWholeFreshScreenUnderItsTitle) {
         game.board.start_over();
     }
     ASSERT_EQ(game.run(), std::nullopt);
-    ScreenCheck check(game.screen);
-    check.frame(start.program, game.game_number, start.bar_color);
-    check.board(game.board);
-    check.status(kFirstPrompt);
-    check.rest_blank();
-    EXPECT_EQ(check.differences(), "");
-    EXPECT_EQ(game.sounds(), start.sounds);
+    ExpectedScreen expected = game.expected(start.bar_color);
+    expected.status(kFirstPrompt);
+    EXPECT_EQ(expected.differences(game.screen), "");
+    EXPECT_EQ(game.cues(), start.cues);
     EXPECT_EQ(game.console.title(), start.program.puzzles[game.game_number - 1].title);
     EXPECT_FALSE(game.screen.cursor_visible());
 }
@@ -75,17 +72,22 @@ TEST(Instructions, ShowTheirLinesInAGreenDoubleBox) {
          {std::tuple{&farnswog(), 23, 20, 118}, {&traxolumbine(), 24, 21, 41}}) {
         PlayedGame game(*program, "h");
         ASSERT_EQ(game.run(), std::nullopt);  // waiting for the key
-        ScreenCheck check(game.screen);
-        check.text(2, 7, "╔" + repeated("═", 65) + "╗", kGreen, kWhite);
-        for (int row = 3; row < bottom; ++row) check.text(row, 7, "║", kGreen, kWhite);
-        check.text(bottom, 7, "╚" + repeated("═", 65) + "╝", kGreen, kWhite);
+        std::string differences =
+            text_differences(game.screen, 2, 7, "╔" + repeated("═", 65) + "╗", kGreen, kWhite);
+        for (int row = 3; row < bottom; ++row)
+            differences += text_differences(game.screen, row, 7, "║", kGreen, kWhite);
+        differences +=
+            text_differences(game.screen, bottom, 7, "╚" + repeated("═", 65) + "╝", kGreen, kWhite);
         const std::string line = "The minimal solution is " + std::to_string(moves) +
                                  " moves. See if you can do as well!";
-        check.text(last_line, 8, " " + line + repeated(" ", 64 - int(line.size())) + "║", -1,
-                   kWhite);
-        check.text(last_line + 1, 8, repeated(" ", 65), -1, kWhite);
-        check.text(last_line + 2, 35, "<any key>", kBlack, kWhite);
-        EXPECT_EQ(check.differences(), "");
+        differences +=
+            text_differences(game.screen, last_line, 8,
+                             " " + line + repeated(" ", 64 - int(line.size())) + "║", -1, kWhite);
+        differences +=
+            text_differences(game.screen, last_line + 1, 8, repeated(" ", 65), -1, kWhite);
+        differences +=
+            text_differences(game.screen, last_line + 2, 35, "<any key>", kBlack, kWhite);
+        EXPECT_EQ(differences, "");
     }
 }
 
@@ -101,14 +103,12 @@ TEST(AutoPlay, StartsFromTheStartLayoutUnderAGrayBarAndItsCaption) {
         return frame.screen.cell(kStatusRow, caption.column).character == 'A';
     });
     ASSERT_NE(first, frames.end());
-    ScreenCheck check(first->screen);
-    check.frame(farnswog(), 1, kLightGray);
     Board start(farnswog(), true);
     start.face_played = true;  // the move stays recorded
-    check.board(start);
-    check.status(caption);
-    EXPECT_EQ(check.differences(), "");
+    ExpectedScreen expected(start, 1, kLightGray);
+    expected.status(caption);
+    EXPECT_EQ(expected.differences(first->screen), "");
 }
 
 }  // namespace
-}  // namespace blockslide::testing
+}  // namespace blockslide::test

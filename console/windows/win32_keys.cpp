@@ -5,6 +5,7 @@
 
 #include "console/cp437.h"
 #include "console/keys.h"
+#include "console/screen_model.h"
 
 namespace blockslide {
 
@@ -17,18 +18,21 @@ constexpr std::array<WORD, 12> kSilentKeys = {VK_SHIFT,    VK_CONTROL,  VK_MENU,
 
 struct ArrowScan {
     WORD virtual_key;
-    int scan_code;
+    int plain, ctrl, alt;
 };
 
 // The arrow block and the keypad arrows (Num Lock off) report the same
 // virtual keys; their scan codes are fixed here so that a console which
-// leaves the scan code out still gives the games their arrows.
+// leaves the scan code out still gives the games their arrows. Ctrl or Alt
+// held gives the codes a terminal's arrows give then; Shift changes nothing.
 constexpr std::array<ArrowScan, 4> kArrows = {{
-    {VK_UP, kScanUp},
-    {VK_RIGHT, kScanRight},
-    {VK_DOWN, kScanDown},
-    {VK_LEFT, kScanLeft},
+    {VK_UP, kScanUp, kScanCtrlUp, kScanAltUp},
+    {VK_RIGHT, kScanRight, kScanCtrlRight, kScanAltRight},
+    {VK_DOWN, kScanDown, kScanCtrlDown, kScanAltDown},
+    {VK_LEFT, kScanLeft, kScanCtrlLeft, kScanAltLeft},
 }};
+constexpr DWORD kCtrlHeld = LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED;
+constexpr DWORD kAltHeld = LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED;
 
 struct KeyCharacter {
     WORD virtual_key;
@@ -45,7 +49,9 @@ constexpr std::array<KeyCharacter, 3> kControlCharacters = {{
 
 int scan_code_of(const KEY_EVENT_RECORD& event) {
     for (const ArrowScan& arrow : kArrows) {
-        if (arrow.virtual_key == event.wVirtualKeyCode) return arrow.scan_code;
+        if (arrow.virtual_key != event.wVirtualKeyCode) continue;
+        if (event.dwControlKeyState & kCtrlHeld) return arrow.ctrl;
+        return event.dwControlKeyState & kAltHeld ? arrow.alt : arrow.plain;
     }
     if (event.wVirtualScanCode != 0) return event.wVirtualScanCode;
     return static_cast<int>(MapVirtualKeyW(event.wVirtualKeyCode, MAPVK_VK_TO_VSC));
@@ -68,6 +74,20 @@ std::string key_from_console_event(const KEY_EVENT_RECORD& event) {
     const bool silent = std::find(kSilentKeys.begin(), kSilentKeys.end(), event.wVirtualKeyCode) !=
                         kSilentKeys.end();
     return silent ? std::string{} : extended_key(scan_code_of(event));
+}
+
+std::string mouse_key_from_console_event(const MOUSE_EVENT_RECORD& event, COORD origin,
+                                         bool& left_was_down) {
+    // Only a button going down or up changes the buttons; moves, drags and
+    // the wheel report no change.
+    if (event.dwEventFlags != 0 && event.dwEventFlags != DOUBLE_CLICK) return {};
+    const bool left_down = (event.dwButtonState & FROM_LEFT_1ST_BUTTON_PRESSED) != 0;
+    if (left_down == left_was_down) return {};  // another button
+    left_was_down = left_down;
+    const int row = event.dwMousePosition.Y - origin.Y + 1;
+    const int column = event.dwMousePosition.X - origin.X + 1;
+    if (row < 1 || row > kScreenRows || column < 1 || column > kScreenColumns) return {};
+    return mouse_key(MouseButton{left_down, row, column});
 }
 
 }  // namespace blockslide
