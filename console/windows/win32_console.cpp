@@ -1,7 +1,6 @@
 #include "console/windows/win32_console.h"
 
 #include <array>
-#include <vector>
 
 #include "console/windows/win32_last_screen.h"
 
@@ -18,11 +17,13 @@ constexpr DWORD kMouseBits = ENABLE_MOUSE_INPUT | ENABLE_QUICK_EDIT_MODE;
 // Windows, and wine passes it on to its terminal only with VT processing.
 constexpr DWORD kGameOutputMode = ENABLE_PROCESSED_OUTPUT | ENABLE_VIRTUAL_TERMINAL_PROCESSING;
 constexpr std::size_t kTitleRoom = 1024;
+constexpr DWORD kReadWrite = GENERIC_READ | GENERIC_WRITE;
+constexpr DWORD kShared = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
 // Written before g_taken is set and only read after.
 struct FoundConsole {
     HANDLE input = nullptr;
-    HANDLE output = nullptr;  // the player's buffer
+    HANDLE output = nullptr;  // the player's buffer, through a handle of its own
     HANDLE screen = nullptr;  // the game's
     DWORD input_mode = 0;
     CONSOLE_CURSOR_INFO cursor{};
@@ -51,24 +52,10 @@ bool put_back_as_found() {
     return true;
 }
 
-// The player's window written over with what it holds, because a console
-// drawn on a terminal (wine's) does not redraw a buffer made active again.
-void redraw_window(HANDLE output) {
-    CONSOLE_SCREEN_BUFFER_INFO info{};
-    if (!GetConsoleScreenBufferInfo(output, &info)) return;
-    SMALL_RECT region = info.srWindow;
-    const COORD size{static_cast<SHORT>(region.Right - region.Left + 1),
-                     static_cast<SHORT>(region.Bottom - region.Top + 1)};
-    std::vector<CHAR_INFO> cells(static_cast<std::size_t>(size.X) * size.Y);
-    if (ReadConsoleOutputW(output, cells.data(), size, COORD{0, 0}, &region))
-        WriteConsoleOutputW(output, cells.data(), size, COORD{0, 0}, &region);
-    SetConsoleCursorPosition(output, info.dwCursorPosition);
-}
-
 // Ctrl-C, Ctrl-Break or the window closing: the console is put back as
 // found, then the default handler ends the program.
 BOOL WINAPI on_console_control(DWORD) {
-    if (put_back_as_found()) redraw_window(g_found.output);
+    put_back_as_found();
     return FALSE;
 }
 
@@ -93,6 +80,23 @@ void save_found(HANDLE input, HANDLE output, HANDLE screen, DWORD input_mode) {
     if (length == 0) g_found.title[0] = L'\0';
 }
 
+// The buffer the player sees, through a handle of its own (wine's standard
+// output follows whichever buffer is active, so it could not make the
+// player's active again), and the game's new buffer.
+bool open_buffers(HANDLE& output, HANDLE& screen, std::string& problem) {
+    output = CreateFileW(L"CONOUT$", kReadWrite, kShared, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (output == INVALID_HANDLE_VALUE) {
+        problem = "cannot open the console's screen buffer";
+        return false;
+    }
+    screen =
+        CreateConsoleScreenBuffer(kReadWrite, kShared, nullptr, CONSOLE_TEXTMODE_BUFFER, nullptr);
+    if (screen != INVALID_HANDLE_VALUE) return true;
+    CloseHandle(output);
+    problem = "cannot make a screen buffer for the game";
+    return false;
+}
+
 // Buffer and window exactly 80 x 25. The window must always lie inside the
 // buffer, so it shrinks to one cell first, then the buffer is sized, then the
 // window opens over all of it.
@@ -113,10 +117,10 @@ DWORD game_input_mode(DWORD found, bool mouse) {
 
 bool take_console(bool mouse, GameConsole& console, std::string& problem) {
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
     DWORD input_mode = 0;
     CONSOLE_SCREEN_BUFFER_INFO info{};
-    if (!GetConsoleMode(input, &input_mode) || !GetConsoleScreenBufferInfo(output, &info)) {
+    if (!GetConsoleMode(input, &input_mode) ||
+        !GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &info)) {
         problem = "standard input and output must be a console window";
         return false;
     }
@@ -124,18 +128,15 @@ bool take_console(bool mouse, GameConsole& console, std::string& problem) {
         problem = "the console is already open";
         return false;
     }
-    const HANDLE screen =
-        CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, CONSOLE_TEXTMODE_BUFFER, nullptr);
-    if (screen == INVALID_HANDLE_VALUE) {
-        problem = "cannot make a screen buffer for the game";
-        return false;
-    }
+    HANDLE output = nullptr;
+    HANDLE screen = nullptr;
+    if (!open_buffers(output, screen, problem)) return false;
     save_found(input, output, screen, input_mode);
     InterlockedExchange(&g_taken, 1);
     SetConsoleCtrlHandler(on_console_control, TRUE);
     if (!SetConsoleActiveScreenBuffer(screen)) {
         release_console();
+        CloseHandle(output);
         problem = "cannot show the game's screen buffer";
         return false;
     }
@@ -152,6 +153,7 @@ void give_back_console(const ScreenModel* last_screen) {
     FlushConsoleInputBuffer(g_found.input);
     if (release_console() && last_screen != nullptr)
         write_last_screen(g_found.output, *last_screen);
+    CloseHandle(g_found.output);
 }
 
 }  // namespace blockslide
