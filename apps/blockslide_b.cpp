@@ -11,7 +11,9 @@ constexpr blockslide::ProgramText kProgram{
     .keys =
         "Keys: 1-9 slide that block, an arrow chooses where it could go two ways;\n"
         "G other game, B back, L last block, R start over, F face, A watch the solution,\n"
-        "H instructions, Q quit (asks first), Esc quit at once.",
+        "T a tip (the fewest moves left and the block to move next),\n"
+        "H instructions, Q quit (asks first), Esc quit at once.\n"
+        "Mouse: click a block to slide it, drag it the way it should go, click a command.",
 };
 
 }  // namespace

@@ -11,6 +11,8 @@ CommandLine read_command_line(int argc, char** argv) {
                                                        : Action::kPlay;
         if (argument == "--silent") {
             line.silent = true;
+        } else if (argument == "--no-mouse") {
+            line.mouse = false;
         } else if (asked != Action::kPlay && line.action == Action::kPlay) {
             line.action = asked;
         } else {  // unknown, or a second question
@@ -24,7 +26,7 @@ CommandLine read_command_line(int argc, char** argv) {
 
 std::string usage_text(const ProgramText& program) {
     const std::string name(program.name);
-    std::string text = "Usage: " + name + " [--silent]\n";
+    std::string text = "Usage: " + name + " [--silent] [--no-mouse]\n";
     text += "       " + name + " --help | --version\n\n";
     text += program.about;
     text += "\n\n";
@@ -32,9 +34,10 @@ std::string usage_text(const ProgramText& program) {
     text +=
         "\n\n"
         "Options:\n"
-        "  --silent   play no sound, not even the terminal bell\n"
-        "  --help     show this text and exit\n"
-        "  --version  show the name and version and exit\n\n";
+        "  --silent     play no sound, not even the terminal bell\n"
+        "  --no-mouse   leave the mouse to the terminal (its own text selection)\n"
+        "  --help       show this text and exit\n"
+        "  --version    show the name and version and exit\n\n";
     text += "The game needs a terminal of at least 80 x 25. Manual: man 6 " + name + "\n";
     return text;
 }

@@ -20,10 +20,12 @@ enum class Action { kPlay, kHelp, kVersion, kBadArgument };
 struct CommandLine {
     Action action = Action::kPlay;
     bool silent = false;            // --silent: no sound and no bell
+    bool mouse = true;              // --no-mouse: no clicks, the terminal selects text
     std::string_view bad_argument;  // the first argument not understood
 };
 
-// --help or --version, once, or to play; --silent may stand anywhere. Any
+// --help or --version, once, or to play; --silent and --no-mouse may stand
+// anywhere. Any
 // other argument, or a second of those two, is refused.
 CommandLine read_command_line(int argc, char** argv);
 

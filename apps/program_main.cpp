@@ -36,8 +36,8 @@ int program_main(const ProgramText& program, const PuzzleSet& puzzles, int argc,
         case Action::kPlay:
             break;
     }
-    const PlayOutcome outcome =
-        play_in_terminal(puzzles, PlayOptions{.silent = line.silent}, program.name);
+    const PlayOutcome outcome = play_in_terminal(
+        puzzles, PlayOptions{.silent = line.silent, .mouse = line.mouse}, program.name);
     if (outcome.signal_number != 0) end_by_signal(outcome.signal_number);
     return outcome.exit_status;
 }

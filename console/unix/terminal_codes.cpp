@@ -130,6 +130,7 @@ std::optional<TerminalCodes> load_terminal_codes(const char* name, std::string& 
     codes.show_cursor = fixed("cnorm");
     codes.enter_alternate_screen = fixed("smcup");
     codes.leave_alternate_screen = fixed("rmcup");
+    codes.enable_line_drawing = fixed("enacs");
     codes.enter_line_drawing = fixed("smacs");
     codes.leave_line_drawing = fixed("rmacs");
     codes.line_drawing_pairs = fixed("acsc");

@@ -18,6 +18,7 @@ struct TerminalCodes {
     std::string show_cursor;
     std::string enter_alternate_screen;  // smcup
     std::string leave_alternate_screen;  // rmcup
+    std::string enable_line_drawing;     // enacs, sent once before smacs is used
     std::string enter_line_drawing;      // smacs
     std::string leave_line_drawing;      // rmacs
     std::string line_drawing_pairs;      // acsc: VT100 name, then the terminal's own

@@ -67,6 +67,7 @@ UnixTerminal::~UnixTerminal() {
 void UnixTerminal::take_terminal() {
     out_.clear();
     out_ += codes_.enter_alternate_screen;
+    out_ += codes_.enable_line_drawing;
     out_ += codes_.mouse_on;
     writer_.forget();
     writer_.show_cursor(false, out_);

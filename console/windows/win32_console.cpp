@@ -26,7 +26,6 @@ struct FoundConsole {
     HANDLE output = nullptr;  // the player's buffer, through a handle of its own
     HANDLE screen = nullptr;  // the game's
     DWORD input_mode = 0;
-    CONSOLE_CURSOR_INFO cursor{};
     UINT input_code_page = 0;
     UINT output_code_page = 0;
     std::array<wchar_t, kTitleRoom> title{};  // empty: none to put back
@@ -46,9 +45,6 @@ bool put_back_as_found() {
     // terminal's own.
     if (g_found.title[0] != L'\0') SetConsoleTitleW(g_found.title.data());
     SetConsoleActiveScreenBuffer(g_found.output);
-    // Told again: a console drawn on a terminal (wine's) keeps the game's
-    // cursor hidden there.
-    SetConsoleCursorInfo(g_found.output, &g_found.cursor);
     return true;
 }
 
@@ -72,7 +68,6 @@ void save_found(HANDLE input, HANDLE output, HANDLE screen, DWORD input_mode) {
     g_found.output = output;
     g_found.screen = screen;
     g_found.input_mode = input_mode;
-    GetConsoleCursorInfo(output, &g_found.cursor);
     g_found.input_code_page = GetConsoleCP();
     g_found.output_code_page = GetConsoleOutputCP();
     const DWORD length =
