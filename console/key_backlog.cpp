@@ -4,7 +4,8 @@
 
 namespace blockslide {
 
-void KeyBacklog::push(std::string key) {
+void KeyBacklog::push(std::string key, bool make_room) {
+    if (count_ == kCapacity && !make_room) return;
     if (count_ == kCapacity) {
         oldest_ = (oldest_ + 1) % kCapacity;
         --count_;

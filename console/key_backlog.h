@@ -1,6 +1,8 @@
-// Keys waiting to be read, like a PC's keyboard buffer: it holds a few, and
-// when a held key fills it the oldest waiting key makes room, so the key
-// typed last is never the one lost.
+// Keys waiting to be read, like a PC's keyboard buffer: it holds a few. When
+// a held key has filled it, the oldest waiting key makes room for a new one,
+// so the key typed last is never the one lost; but keys that come all at
+// once, as a paste does, only take the room there is, so that what the paste
+// begins with is what counts.
 #pragma once
 
 #include <array>
@@ -13,7 +15,8 @@ class KeyBacklog {
 public:
     static constexpr std::size_t kCapacity = 16;
 
-    void push(std::string key);
+    // `make_room`: the oldest key goes if there is no room.
+    void push(std::string key, bool make_room = true);
     // The oldest waiting key, or "".
     std::string take();
     void clear() { count_ = 0; }

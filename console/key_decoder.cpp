@@ -41,6 +41,7 @@ bool is_continuation(unsigned char byte) {
 void KeyDecoder::feed(std::string_view bytes, long now_ms) {
     if (bytes.empty()) return;
     last_byte_ms_ = now_ms;
+    room_made_ = false;
     for (const char c : bytes) step(static_cast<unsigned char>(c));
 }
 
@@ -49,6 +50,7 @@ void KeyDecoder::expire(long now_ms) {
     if (!due || now_ms < *due) return;
     // Esc with nothing after it is the Esc key; anything else left
     // unfinished is part of a sequence that was cut off, and means nothing.
+    room_made_ = false;
     if (state_ == State::kEscape || state_ == State::kEscapeEscape) push(kEscapeKey);
     state_ = State::kGround;
 }
@@ -254,8 +256,12 @@ void KeyDecoder::finish_old_mouse() {
                               numbers_[2] - kMouseOffset, false));
 }
 
+// The first key of what came at once may push the oldest waiting key out;
+// the rest take only the room there is.
 void KeyDecoder::push(std::string key) {
-    if (!key.empty()) keys_.push(std::move(key));
+    if (key.empty()) return;
+    keys_.push(std::move(key), !room_made_);
+    room_made_ = true;
 }
 
 }  // namespace blockslide

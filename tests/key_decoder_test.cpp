@@ -53,6 +53,13 @@ std::vector<Piece> escapes(std::size_t count, std::size_t piece) {
     return input;
 }
 
+// A key held down, one key per read, past the backlog's room, then another.
+std::vector<Piece> held_key_then(char last) {
+    std::vector<Piece> input(20, Piece{30, "a"});
+    input.push_back({30, std::string(1, last)});
+    return input;
+}
+
 const std::vector<std::string> kArrows{scan(72), scan(80), scan(77), scan(75),  // A B C D
                                        scan(72), scan(80), scan(77), scan(75)};
 
@@ -100,7 +107,8 @@ const Case kCases[] = {
     {"escdelay_longer_makes_alt", {{0, "\x1b"}, {100, "x"}}, {"x"}, 200},
     {"escdelay_shorter_makes_esc", {{0, "\x1b"}, {30, "x"}}, {"\x1b", "x"}, 25},
     {"utf_8_in_pieces_euro_double_line_emoji", {{0, "\xc3"}, {10, "\xa9\xe2\x82\xac\xe2\x95\x90\xf0\x9f\x98\x80"}}, {"\x82", "\xcd"}},
-    {"full_backlog_drops_the_oldest", {{0, std::string(20, 'a') + "b"}}, {"a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "b"}},
+    {"held_key_then_q_keeps_q", held_key_then('q'), {"a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "q"}},
+    {"paste_keeps_its_beginning", {{0, "2qy" + std::string(30, 'a')}}, {"2", "q", "y", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a"}},
 };
 // clang-format on
 

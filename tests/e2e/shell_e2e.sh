@@ -1,6 +1,6 @@
-# blockslide-a started from an interactive shell: a paste that ends the game
-# leaves nothing for the shell to run, and after Ctrl-Z, a shell that sets
-# its own title and fg, the window has the game's title again.
+# blockslide-a started from an interactive shell: a 64 KB paste that begins by ending the game
+# leaves nothing for the shell to run, and the whole last screen stays with the prompt below it;
+# after Ctrl-Z, a shell that sets its own title and fg, the window has the game's title again.
 
 . "$(dirname "$0")/lib.sh"
 
@@ -17,14 +17,17 @@ start_in_shell() {
 }
 
 start_in_shell
-printf '1 2 q\ntouch leaked\n' >"$DIR/paste"
+{ printf '2qy\n' && for i in $(seq 5000); do echo "touch leaked$i"; done; } | head -c 65536 >"$DIR/paste"
 tmx load-buffer -b paste "$DIR/paste" && tmx paste-buffer -b paste -t play ||
     fail "could not paste"
 within "the shell's prompt below the game" at 25 1 '$ '
+sleep 1
+expect_at 1 11 "$BOX_TOP" "the top of the box, kept above the prompt"
+expect_at 24 69 "Moves: 1" "the move counter, kept"
 keys -l exit && keys Enter
 ended 0
-[ ! -e "$RUN/leaked" ] || fail "the shell ran a command pasted into the game"
-ok "a paste ending in Q, Enter and a command: the shell runs nothing"
+[ -z "$(ls "$RUN" | grep leaked)" ] || fail "the shell ran $(ls "$RUN" | grep -c leaked) pasted lines"
+ok "a 64 KB paste that begins with 2, Q, Y: the shell runs nothing, and the whole board stays"
 
 start_in_shell
 within "the game's title" title "$TITLE"
