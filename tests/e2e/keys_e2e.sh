@@ -15,7 +15,7 @@ slowly() {
     tmx "$@" || fail "could not send the keys slowly"
 }
 
-play
+run 'ALSA_CONFIG_PATH=/dev/null "$GAME" 2>err' # no sound device: refusals ring the bell
 prompted
 keys M-2 # block 2 has one way to go: left, to the free cell
 wait_at 24 69 "Moves: 1" "Alt+2 taken as 2"
@@ -30,12 +30,16 @@ wait_at 24 69 "Moves: 2" "a split Left arrow at the direction prompt"
 expect_at 12 46 "┌─────────┐" "block 3 moved left"
 ok "Alt+2, Home and split arrows at both prompts are keys, not Esc"
 
+keys F11 # a key of its own, refused; were it Esc and more, the game would end
+bell() { [ "$(tmx display-message -p '#{window_bell_flag}')" = 1 ]; }
+within "the bell for F11 (no sound device here)" bell
+[ ! -e "$RUN/status" ] || fail "F11 ended the game"
 keys -l Q
 wait_at 24 22 "$QUESTION" "the quit question"
 keys F11
 ended 0
 restored
-ok "F11 answers the quit question"
+ok "F11 is refused at the first prompt and answers the quit question"
 
 play
 prompted
