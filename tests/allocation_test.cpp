@@ -28,7 +28,7 @@ using namespace blockslide;
 constexpr int kCycles = 10;
 
 // Plays the stored solution but its last move, then takes it all back with B,
-// with L and F between, cycle after cycle; the first cycle warms up, the
+// with L, F and T between, cycle after cycle; the first cycle warms up, the
 // others are counted. Arrows are typed only when the game asks for one.
 struct CyclingPlayer : ScriptedConsole {
     explicit CyclingPlayer(const Puzzle& puzzle) : moves(puzzle.solution) {}
@@ -37,7 +37,7 @@ struct CyclingPlayer : ScriptedConsole {
         static const std::string* const kArrows[] = {&kUpKey, &kRightKey, &kDownKey, &kLeftKey};
         if (console_screen().cell(24, 28).character == 'S')  // "Specify direction (arrow)"
             return *kArrows[std::string_view("URDL").find(moves[move][1])];
-        if (++keys % 9 == 0 && step % steps() != 0) return keys % 2 ? "L" : "F";
+        if (++keys % 9 == 0 && step % steps() != 0) return std::string(1, "LFT"[keys / 9 % 3]);
         g_counting = step >= steps() && step < kCycles * steps();
         if (step == kCycles * steps()) return kEscapeKey;
         const int within = step++ % steps();
@@ -47,7 +47,7 @@ struct CyclingPlayer : ScriptedConsole {
     int keys = 0, step = 0, move = 0;
 };
 
-TEST(Allocation, NoHeapMemoryPerMoveBackLastOrFace) {
+TEST(Allocation, NoHeapMemoryPerMoveBackLastFaceOrTip) {
     g_counting = true;  // the counter itself works
     const std::string probe(64, 'x');
     ASSERT_EQ(g_allocations, 1) << "operator new is not the counting one";
