@@ -99,33 +99,3 @@ restored() {
     [ -z "$(tmx capture-pane -p | sed "0,/^$MARK/d" | tr -d ' \n')" ] ||
         fail "the screen shows more than \"$MARK\" after the program"
 }
-
-# background ROW COLUMN: the terminal colour number last set for backgrounds before that cell
-# ("default" after a reset), from SGR 40-47, 100-107 (8-15), 48;5;N, 49 and resets.
-background() {
-    tmx capture-pane -p -e | sed -n "$1p" | LC_ALL=C awk -F "${ESC}[[]" -v column="$2" '{
-        bg = "default"
-        for (i = 1; i <= NF; i++) {
-            text = $i
-            if (i > 1) {
-                end = index(text, "m"); n = split(substr(text, 1, end - 1), p, /[;:]/)
-                text = substr(text, end + 1); if (n == 0) bg = "default"
-                for (j = 1; j <= n; j++) {
-                    v = p[j] + 0
-                    if (v == 0 || v == 49) bg = "default"
-                    else if (v >= 40 && v <= 47) bg = v - 40
-                    else if (v >= 100 && v <= 107) bg = v - 92
-                    else if (v == 48 && p[j + 1] == 5) bg = p[j + 2] + 0
-                    if (v == 38 || v == 48) j += p[j + 1] == 5 ? 2 : 4
-                }
-            }
-            gsub(/[\200-\277]/, "", text)  # count UTF-8 characters, not bytes
-            if ((cells += length(text)) >= column) { print bg; exit }
-        }
-    }'
-}
-
-expect_background() { # ROW COLUMN TERMINAL_COLOUR DESCRIPTION
-    [ "$(background "$1" "$2")" = "$3" ] ||
-        fail "$4 at row $1, column $2: background colour $(background "$1" "$2"), expected $3"
-}

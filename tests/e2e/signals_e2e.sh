@@ -1,5 +1,5 @@
-# blockslide-a and the signals it may meet: each that ends it restores the terminal and ends it
-# with that signal's status; SIGTERM ends it within 2 s even when nothing reads the terminal; a
+# blockslide-a and the signals it may meet: each that ends it (Ctrl-C among them) restores the
+# terminal and ends it with that signal's status; SIGTERM ends it within 2 s even when nothing reads the terminal; a
 # storm of Ctrl-Z, resizes and continues leaves it alive and whole; a million Esc bytes end it.
 
 . "$(dirname "$0")/lib.sh"
@@ -7,10 +7,10 @@
 game_pid() { pgrep -P "$(tmx display-message -p '#{pane_pid}')" | head -n 1; }
 alive() { kill -0 "$1" 2>/dev/null; }
 
-for signal in USR1:138 HUP:129 TERM:143 QUIT:131; do
+for signal in INT:130 USR1:138 HUP:129 TERM:143 QUIT:131; do
     play
     prompted
-    kill -"${signal%:*}" "$(game_pid)"
+    if [ "${signal%:*}" = INT ]; then keys C-c; else kill -"${signal%:*}" "$(game_pid)"; fi
     ended "${signal#*:}"
     restored
     ok "SIG${signal%:*} restores the terminal and ends the game with status ${signal#*:}"
