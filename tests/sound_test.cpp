@@ -1,31 +1,44 @@
 // The clips each program carries: the files of resources/, byte for byte, as plain 16-bit PCM WAVE
-// files of the games' sizes, audible and not clipped; on Windows also as WAVE resources in US
-// English under their cue names. SDL playback heard through SDL's disk driver (every sample the
-// device gets goes to a file, in real time), and through a driver that cannot open.
+// files of the games' sizes, audible, not clipped, and whole in mono; on Windows also as WAVE
+// resources in US English under their cue names. On Unix: the mixer (true pitch, cuts without a
+// click), the player's thread round it (with a fake device), and ALSA with no device and with a
+// sound server that never answers.
 #include <gtest/gtest.h>
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
-#include "sound/sdl_sound.h"
-#endif
-
-#include <algorithm>
-#include <chrono>
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <span>
-#include <string>
-#include <thread>
-#include <vector>
+#include <future>
+#include <mutex>
 
 #include "console/console.h"
 #include "console/scripted/scripted_console.h"
 #include "engine/main_loop.h"
 #include "puzzles/puzzle_sets.h"
+#include "sound/alsa_output.h"
+#include "sound/clip_mixer.h"
+#include "sound/sound_device.h"
+#endif
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <numbers>
+#include <numeric>
+#include <span>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
+
 #include "sound/clips.h"
 
 namespace blockslide {
@@ -34,17 +47,30 @@ namespace {
 struct ClipFormat {
     const char *file, *name;
     std::uint32_t channels, data_bytes;
+    double note_hz;  // the fundamental that must dominate the mono mix; 0: none checked
 };
 // clang-format off
-constexpr ClipFormat kClips[] = {{"beep2", "BEEP2", 1, 17088}, {"ding2", "DING2", 2, 80764},
-                                 {"done2", "DONE2", 2, 119292}, {"notify2", "NOTIFY2", 1, 10988}};
+constexpr ClipFormat kClips[] = {{"beep2", "BEEP2", 1, 17088, 0}, {"ding2", "DING2", 2, 80764, 880},
+                                 {"done2", "DONE2", 2, 119292, 0}, {"notify2", "NOTIFY2", 1, 10988, 0}};
 // clang-format on
 constexpr std::uint32_t kRate = 22050, kBits = 16, kFull = 32767;
 constexpr std::size_t kSamplesAt = 44;  // RIFF header, 16-byte "fmt " chunk, data header
 
+double rms(const std::vector<double>& x) {
+    return std::sqrt(std::inner_product(x.begin(), x.end(), x.begin(), 0.0) / x.size());
+}
+
+// The power of one frequency in the signal (Goertzel's algorithm).
+double power_at(const std::vector<double>& x, double hz) {
+    const double c = 2 * std::cos(2 * std::numbers::pi * hz / kRate);
+    double a = 0, b = 0;
+    for (double v : x) std::tie(a, b) = std::pair(v + c * a - b, a);
+    return a * a + b * b - c * a * b;
+}
+
 class Clip : public ::testing::TestWithParam<ClipFormat> {};
 
-TEST_P(Clip, IsTheResourceFileAsAPcmWave) {
+TEST_P(Clip, IsTheResourceFileAsAPcmWaveWholeInMono) {
     const ClipFormat& clip = GetParam();
     std::ifstream file(std::string(BLOCKSLIDE_RESOURCES "/") + clip.file + ".wav",
                        std::ios::binary);
@@ -82,6 +108,20 @@ TEST_P(Clip, IsTheResourceFileAsAPcmWave) {
     EXPECT_GT(loudest, int(kFull / 4));
     EXPECT_LT(loudest, int(kFull));
     EXPECT_LT(sample(kSamplesAt) + sample(bytes.size() - 2), 64);
+    if (clip.channels != 2) return;
+    // Heard in mono, (L+R)/2, a stereo clip keeps its level and its note.
+    std::vector<double> left, right, mono;
+    for (std::size_t at = kSamplesAt; at + 3 < bytes.size(); at += 4) {
+        left.push_back(std::int16_t(field(at, 2)));
+        right.push_back(std::int16_t(field(at + 2, 2)));
+        mono.push_back((left.back() + right.back()) / 2);
+    }
+    const double louder = std::max(rms(left), rms(right));
+    EXPECT_GT(20 * std::log10(rms(mono) / louder), -3.0) << "the channels cancel in mono";
+    if (clip.note_hz > 0) {
+        EXPECT_GT(power_at(mono, clip.note_hz), 4 * power_at(mono, 2 * clip.note_hz))
+            << clip.note_hz << " Hz does not dominate the mono mix";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Stored, Clip, ::testing::ValuesIn(kClips),
@@ -89,71 +129,200 @@ INSTANTIATE_TEST_SUITE_P(Stored, Clip, ::testing::ValuesIn(kClips),
 
 #ifndef _WIN32
 using Samples = std::vector<std::int16_t>;  // interleaved left, right
-void pause_ms(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
+using Clock = std::chrono::steady_clock;
+constexpr std::size_t kMs = kRate / 1000;  // frames in a millisecond, about
 
 // A clip's samples (after its 44-byte header) as a stereo device plays them.
 Samples as_played(const char* name) {
     const auto wave = find_clip(name)->wave;
     Samples samples;
-    for (std::size_t at = 44; at + 1 < wave.size(); at += 2)
+    for (std::size_t at = kSamplesAt; at + 1 < wave.size(); at += 2)
         samples.insert(samples.end(), wave[22] == 1 ? 2 : 1,  // mono: both channels
                        static_cast<std::int16_t>(wave[at] | wave[at + 1] << 8));
     return samples;
 }
 
-// What the disk driver gets when each cue is played after its pause.
-Samples heard(const std::vector<std::pair<int, const char*>>& cues) {
-    const std::string path = ::testing::TempDir() + "sound" + std::to_string(getpid()) + ".raw";
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", path.c_str(), 1);
-    {
-        SdlSound sound(SdlSound::Opening::now);
-        for (const auto& [pause, cue] : cues) pause_ms(pause), sound.play(cue);
-        pause_ms(1600);
-    }
-    Samples samples(std::filesystem::file_size(path) / 2);
-    std::ifstream(path, std::ios::binary)
-        .read(reinterpret_cast<char*>(samples.data()), samples.size() * 2);
-    std::filesystem::remove(path);
-    return samples;
+Samples pulled(ClipMixer& mixer, std::size_t frames) {
+    Samples out(frames * 2);
+    mixer.fill(out);
+    return out;
+}
+
+int largest_step(const Samples& s) {
+    int step = 0;
+    for (std::size_t at = 2; at < s.size(); ++at)
+        step = std::max(step, std::abs(s[at] - s[at - 2]));
+    return step;
 }
 
 bool silent(Samples::const_iterator from, Samples::const_iterator to) {
     return std::all_of(from, to, [](std::int16_t s) { return s == 0; });
 }
 
-TEST(DiskSound, EachCueReachesTheDeviceSampleForSampleAndALaterCueCutsItOff) {
-    for (const auto& [cue, clip] : {std::pair{"beep2", "BEEP2"},
-                                    {"DING2", "DING2"},
-                                    {"Done2", "DONE2"},
-                                    {"notify", nullptr}}) {
-        SCOPED_TRACE(cue);
-        const Samples out = heard({{100, cue}});
-        ASSERT_GT(out.size(), 22050u);
-        const Samples clip_samples = clip ? as_played(clip) : Samples{};
-        const auto start =
-            std::search(out.begin(), out.end(), clip_samples.begin(), clip_samples.end());
-        ASSERT_TRUE(clip == nullptr || start != out.end()) << "the clip never played whole";
-        EXPECT_TRUE(silent(out.begin(), start));
-        EXPECT_TRUE(silent(start + clip_samples.size(), out.end()));
-    }
-    const Samples done = as_played("DONE2"), beep = as_played("BEEP2");
-    const Samples out = heard({{100, "done2"}, {300, "beep2"}});
-    const auto beep_at = std::search(out.begin(), out.end(), beep.begin(), beep.end());
-    ASSERT_NE(beep_at, out.end());
-    EXPECT_TRUE(silent(beep_at + beep.size(), out.end())) << "the first clip went on";
-    const auto done_at = std::ranges::find_if(out, [](std::int16_t s) { return s != 0; });
-    const auto done_first = std::ranges::find_if(done, [](std::int16_t s) { return s != 0; });
-    ASSERT_TRUE(done_at < beep_at && beep_at - done_at < std::ssize(done));
-    EXPECT_TRUE(std::equal(done_at, beep_at, done_first)) << "not the first clip's start";
+template <typename Action>
+double ms_taken(Action action) {
+    const auto start = Clock::now();
+    action();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-TEST(NoSoundDevice, NoCuePlaysAndRefusalsRingTheBell) {
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    SdlSound sound(SdlSound::Opening::now);
-    for (const char* cue : {"ding2", "done2", "beep2"}) EXPECT_FALSE(sound.play(cue));
+// A clip plays whole at its own rate (a mono one on both sides); wherever it is cut, by a later cue
+// or by the player's end, the output moves no further from one frame to the next than the clip
+// itself ever does: the cut makes no click.
+TEST(ClipMixer, PlaysEachClipWholeAndCutsItNoSteeperThanItsOwnSteps) {
+    for (const char* name : {"beep2", "Ding2", "DONE2", "notify2"}) {  // any case
+        const Samples clip = as_played(name);
+        ClipMixer whole;
+        whole.cue(name);
+        const Samples out = pulled(whole, clip.size() / 2 + 500);
+        EXPECT_TRUE(std::equal(clip.begin(), clip.end(), out.begin())) << name;
+        EXPECT_TRUE(silent(out.begin() + clip.size(), out.end())) << name;
+        for (std::size_t cut = 1; cut < clip.size() / 2; cut += 41) {
+            for (bool by_cue : {true, false}) {
+                ClipMixer mixer;
+                mixer.cue(name);
+                Samples cut_off = pulled(mixer, cut);
+                by_cue ? mixer.cue(name) : mixer.fade_out();
+                const Samples rest = pulled(mixer, 20 * kMs + 2);
+                cut_off.insert(cut_off.end(), rest.begin(), rest.end());
+                ASSERT_LE(largest_step(cut_off), largest_step(clip)) << name << " cut at " << cut;
+            }
+        }
+    }
+}
+
+TEST(ClipMixer, ALaterCueFadesTheEarlierOutWithinAFewMilliseconds) {
+    ClipMixer mixer;
+    mixer.cue("done2");
+    const Samples done = as_played("DONE2"), beep = as_played("BEEP2");
+    Samples out = pulled(mixer, 3000);
+    mixer.cue("no such clip");  // changes nothing
+    mixer.cue("beep2");
+    const Samples after = pulled(mixer, 3000 + beep.size() / 2);
+    out.insert(out.end(), after.begin(), after.end());
+    const auto cut = out.begin() + 6000,
+               beep_at = std::search(cut, out.end(), beep.begin(), beep.end());
+    ASSERT_NE(beep_at, out.end()) << "the later clip never played whole";
+    EXPECT_TRUE(std::equal(out.begin(), cut, done.begin()));
+    EXPECT_GE(beep_at - cut, 2 * std::ptrdiff_t(kMs)) << "a fade of less than 1 ms";
+    EXPECT_LE(beep_at - cut, 2 * 10 * std::ptrdiff_t(kMs)) << "a fade of more than 10 ms";
+    for (auto at = cut; at < beep_at; ++at)  // the earlier clip, only ever softer
+        EXPECT_LE(std::abs(*at), std::abs(done[at - out.begin()]));
+    EXPECT_TRUE(silent(beep_at + beep.size(), out.end()));
+}
+
+// A device that takes frames at the pace it would play them; its writes may hang forever.
+struct FakeDevice {
+    std::mutex mutex;
+    Samples written;
+    sigset_t thread_signals;  // of the thread that opened it
+    bool hang_writes = false;
+    std::promise<void> never;
+
+    std::size_t fed() {
+        std::lock_guard lock(mutex);
+        return written.size();
+    }
+};
+
+struct FakeOutput final : PcmOutput {
+    std::shared_ptr<FakeDevice> device;
+    explicit FakeOutput(std::shared_ptr<FakeDevice> to) : device(std::move(to)) {}
+    std::size_t period_frames() const override { return 128; }
+    std::size_t buffer_frames() const override { return 512; }
+    void pause() override {}
+    bool write(std::span<const std::int16_t> frames) override {
+        if (device->hang_writes) device->never.get_future().wait();
+        std::this_thread::sleep_for(std::chrono::microseconds(frames.size() / 2 * 1000000 / kRate));
+        std::lock_guard lock(device->mutex);
+        device->written.insert(device->written.end(), frames.begin(), frames.end());
+        return true;
+    }
+};
+
+OutputOpener fake_opener(std::shared_ptr<FakeDevice> device) {
+    return [device] {
+        pthread_sigmask(SIG_BLOCK, nullptr, &device->thread_signals);
+        return std::make_unique<FakeOutput>(device);
+    };
+}
+
+bool played_within_2_s(SoundPlayer& sound, const char* cue) {
+    for (auto end = Clock::now() + std::chrono::seconds(2); Clock::now() < end;)
+        if (sound.play(cue)) return true;
+    return false;
+}
+
+TEST(StreamingSound, PlaysFromAThreadWithEverySignalBlockedAndFadesOutAtItsEnd) {
+    auto device = std::make_shared<FakeDevice>();
+    auto sound = std::make_unique<StreamingSound>(fake_opener(device));
+    ASSERT_TRUE(played_within_2_s(*sound, "beep2"));
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP, SIGCONT, SIGWINCH, SIGCHLD})
+        EXPECT_TRUE(sigismember(&device->thread_signals, signal)) << "signal " << signal;
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    EXPECT_TRUE(sound->play("done2"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_LT(ms_taken([&] { sound.reset(); }), 100) << "the end waited too long";
+    const std::size_t fed_at_end = device->fed();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(device->fed(), fed_at_end) << "the device was fed after the player's end";
+    Samples& out = device->written;
+    out.insert(out.end(), {0, 0});  // whatever comes after: the device falls silent
+    const Samples beep = as_played("BEEP2"), done = as_played("DONE2");
+    const auto beep_at = std::search(out.begin(), out.end(), beep.begin(), beep.end());
+    ASSERT_NE(beep_at, out.end()) << "the clip never reached the device whole";
+    const auto done_at =
+        std::search(beep_at + beep.size(), out.end(), done.begin(), done.begin() + 2 * 100 * kMs);
+    ASSERT_NE(done_at, out.end()) << "the second cue did not follow";
+    const auto sound_end =
+        std::find_if(out.rbegin(), out.rend(), [](auto s) { return s != 0; }).base();
+    EXPECT_LT(sound_end - done_at, std::ssize(done) / 2) << "the clip was not cut off at the end";
+    EXPECT_LE(largest_step(Samples(done_at, out.end())), largest_step(done))
+        << "a click at the end";
+}
+
+TEST(StreamingSound, NeitherCuesNorItsEndWaitForADeviceStuckOpeningOrWriting) {
+    auto never = std::make_shared<std::promise<void>>();
+    auto stuck_opening = std::make_unique<StreamingSound>([never]() -> std::unique_ptr<PcmOutput> {
+        never->get_future().wait();
+        return nullptr;
+    });
+    EXPECT_LT(ms_taken([&] { EXPECT_FALSE(stuck_opening->play("beep2")); }), 10);
+    EXPECT_LT(ms_taken([&] { stuck_opening.reset(); }), 10);
+
+    auto device = std::make_shared<FakeDevice>();
+    device->hang_writes = true;
+    auto stuck_writing = std::make_unique<StreamingSound>(fake_opener(device));
+    EXPECT_TRUE(played_within_2_s(*stuck_writing, "done2"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_LT(ms_taken([&] { stuck_writing.reset(); }), 100);
+}
+
+// A PulseAudio server that takes the connection and never answers: ALSA's check for a running
+// server hangs in it for good. First, before ALSA has read its configuration in this process.
+TEST(AlsaSound, AServerThatNeverAnswersHoldsUpNeitherCuesNorThePlayersEnd) {
+    const std::string path = ::testing::TempDir() + "stuck-pulse-" + std::to_string(getpid());
+    const int server = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    unlink(path.c_str());
+    ASSERT_EQ(bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(server, 8), 0);
+    setenv("PULSE_SERVER", ("unix:" + path).c_str(), 1);
+    auto sound = open_sound_device();
+    pollfd connection{server, POLLIN, 0};
+    if (poll(&connection, 1, 2000) != 1) GTEST_SKIP() << "ALSA does not look for PulseAudio here";
+    EXPECT_LT(ms_taken([&] { EXPECT_FALSE(sound->play("beep2")); }), 10);
+    EXPECT_LT(ms_taken([&] { sound.reset(); }), 10);
+    unlink(path.c_str());  // the socket itself stays open: the opener is still waiting in it
+}
+
+TEST(AlsaSound, WithNoDeviceRefusesEveryCueAtOnceAndRefusalsRingTheBell) {
+    StreamingSound sound([] { return open_alsa_output("blockslide_no_such_device"); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    for (const char* cue : {"ding2", "done2", "beep2"})
+        EXPECT_LT(ms_taken([&] { EXPECT_FALSE(sound.play(cue)); }), 10);
     ScriptedConsole keys;
     keys.type("x1BQ");  // three refusals, then the quit question waits
     ConsoleSession session(keys, sound);

@@ -1,5 +1,6 @@
-# --help and --version answer on standard output with status 0, an unknown argument gets the usage
-# on standard error with status 2; none of them draws on the terminal or changes its modes.
+# --help and --version answer on standard output with status 0; an unknown argument, or either of
+# them with another, gets the usage on standard error with status 2; none of them draws on the
+# terminal or changes its modes.
 
 . "$(dirname "$0")/lib.sh"
 version=$(sed -n 's/^project(blockslide VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
@@ -16,16 +17,17 @@ for GAME in "$GAME_A" "$GAME_B"; do
         quiet=out && [ "$stream" = out ] && quiet=err
         [ ! -s "$RUN/$quiet" ] || fail "$name $arguments: std$quiet should be empty"
         case $first in *" $version") ;; *)
-            for part in "Usage: $name [--silent]" '--silent' "man 6 $name" 'Esc'; do
+            for part in "Usage: $name [--silent] [--no-mouse]" '--no-mouse' "man 6 $name" 'T a tip'; do
                 grep -qF -e "$part" "$RUN/$stream" || fail "$name $arguments: no \"$part\" in the usage"
             done ;;
         esac
         ok "$name $arguments: status $status, $first"
     done <<EOF
---help|0|out|Usage: $name [--silent]
---silent --help|0|out|Usage: $name [--silent]
+--help|0|out|Usage: $name [--silent] [--no-mouse]
+--silent --help|0|out|Usage: $name [--silent] [--no-mouse]
 --version|0|out|$name $version
 --bogus|2|err|$name: unknown argument: --bogus
---silent extra|2|err|$name: unknown argument: extra
+--help extra|2|err|$name: unknown argument: extra
+--version --help|2|err|$name: unknown argument: --help
 EOF
 done
