@@ -1,7 +1,8 @@
 # blockslide-a in terminals of other shapes and kinds: centred in a larger one, a notice in a
 # smaller one, and the board back when it grows again; a locale without UTF-8; standard input not
-# a terminal, or sizes in the environment that make no sense; a terminal that goes away; and the
-# bell for a refused key where no sound can be played, but not with --silent.
+# a terminal, or sizes in the environment that make no sense; a terminal that goes away; the bell
+# for a refused key where no sound can be played, but not with --silent; and a sound server that
+# never answers, which holds up neither the bell nor the end.
 
 . "$(dirname "$0")/lib.sh"
 
@@ -61,3 +62,20 @@ for silent in "" --silent; do
     ended 0
 done
 ok "with no sound device a refused key rings the bell, and with --silent it does not"
+
+# A sound server that takes the connection and never answers.
+python3 -c 'import socket, sys
+server = socket.socket(socket.AF_UNIX); server.bind(sys.argv[1]); server.listen(8)
+clients = []
+while True: clients.append(server.accept()[0]); open(sys.argv[1] + ".met", "w")' "$DIR/silent" &
+SILENT=$! && trap 'kill $SILENT; tmx kill-server 2>/dev/null; rm -rf "$DIR"' EXIT
+run "PULSE_SERVER=unix:$DIR/silent \"\$GAME\" 2>err"
+prompted
+within "the game to call on the silent server" test -e "$DIR/silent.met"
+keys -l x
+within "the bell while the sound device is still opening" bell 1
+started=$(date +%s%N)
+keys Escape
+ended 0
+[ $(($(date +%s%N) - started)) -lt 1000000000 ] || fail "Esc took a second or more to end the game"
+ok "a sound server that never answers: the bell for a refused key, and Esc ends the game at once"
