@@ -67,8 +67,9 @@ ok "with no sound device a refused key rings the bell, and with --silent it does
 python3 -c 'import socket, sys
 server = socket.socket(socket.AF_UNIX); server.bind(sys.argv[1]); server.listen(8)
 clients = []
-while True: clients.append(server.accept()[0]); open(sys.argv[1] + ".met", "w")' "$DIR/silent" &
+while True: clients.append(server.accept()[0]); open(sys.argv[1] + ".met", "w")' "$DIR/silent" >/dev/null 2>&1 &
 SILENT=$! && trap 'kill $SILENT; tmx kill-server 2>/dev/null; rm -rf "$DIR"' EXIT
+within "the silent server to listen" test -S "$DIR/silent"
 run "PULSE_SERVER=unix:$DIR/silent \"\$GAME\" 2>err"
 prompted
 within "the game to call on the silent server" test -e "$DIR/silent.met"
