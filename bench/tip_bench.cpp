@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <memory>
 #include <vector>
 
 #include "engine/puzzle_set.h"
@@ -74,16 +73,14 @@ TipQuery query_for_another_goal(const Puzzle& puzzle, const Position& blocks) {
 void BM_FirstTipAtStart(benchmark::State& state, const PuzzleSet& (*set)(), int puzzle_index) {
     const Puzzle& puzzle = set().puzzles[puzzle_index];
     const Position blocks = start_position(set());
-    std::unique_ptr<TipSearch> search;
     for (auto _ : state) {
         state.PauseTiming();
-        search.reset();
-        search = std::make_unique<TipSearch>();
+        forget_tips();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(search->tip(query(puzzle, blocks)));
+        benchmark::DoNotOptimize(find_tip(query(puzzle, blocks)));
     }
-    state.counters["positions"] = search->table_size();
-    state.counters["moves"] = search->tip(query(puzzle, blocks)).moves;
+    state.counters["positions"] = tip_table_size();
+    state.counters["moves"] = find_tip(query(puzzle, blocks)).moves;
 }
 
 // Each iteration times a first tip at every position along the solution and
@@ -92,14 +89,13 @@ void BM_FirstTipAlongSolution(benchmark::State& state, const PuzzleSet& (*set)()
                               int puzzle_index) {
     const Puzzle& puzzle = set().puzzles[puzzle_index];
     const std::vector<Position> positions = solution_positions(set(), puzzle);
-    TipSearch search;
     double total_seconds = 0;
     for (auto _ : state) {
         double worst_seconds = 0;
         for (const Position& blocks : positions) {
-            search.tip(query_for_another_goal(puzzle, blocks));
+            find_tip(query_for_another_goal(puzzle, blocks));
             const Clock::time_point start = Clock::now();
-            benchmark::DoNotOptimize(search.tip(query(puzzle, blocks)));
+            benchmark::DoNotOptimize(find_tip(query(puzzle, blocks)));
             const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
             worst_seconds = std::max(worst_seconds, seconds);
             total_seconds += seconds;
@@ -115,11 +111,10 @@ void BM_LaterTipAlongSolution(benchmark::State& state, const PuzzleSet& (*set)()
                               int puzzle_index) {
     const Puzzle& puzzle = set().puzzles[puzzle_index];
     const std::vector<Position> positions = solution_positions(set(), puzzle);
-    TipSearch search;
-    search.tip(query(puzzle, positions.front()));
+    find_tip(query(puzzle, positions.front()));
     std::size_t next = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(search.tip(query(puzzle, positions[next])));
+        benchmark::DoNotOptimize(find_tip(query(puzzle, positions[next])));
         next = (next + 1) % positions.size();
     }
 }

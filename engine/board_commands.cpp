@@ -12,6 +12,7 @@
 #include "engine/cues.h"
 #include "engine/move_execution.h"
 #include "engine/status_line.h"
+#include "engine/tip_search.h"
 
 namespace blockslide {
 
@@ -29,7 +30,7 @@ std::string_view moves_to_go(int moves, std::span<char> room) {
     return {room.data(), static_cast<std::size_t>(end - room.data())};
 }
 
-Tip find_tip(GameState& game) {
+Tip tip_for(const GameState& game) {
     std::array<GridBlock, kMaxBlocks> blocks;
     for (int number = 1; number <= game.block_count(); ++number) {
         const Block& block = game.block(number);
@@ -37,7 +38,7 @@ Tip find_tip(GameState& game) {
             grid_block_from_screen(block.top_row, block.left_column, block.width, block.height);
     }
     const Puzzle& puzzle = game.puzzle();
-    return game.tips.tip({std::span(blocks.data(), static_cast<std::size_t>(game.block_count())),
+    return find_tip({std::span(blocks.data(), static_cast<std::size_t>(game.block_count())),
                           puzzle.goal_block,
                           grid_cell_from_screen(puzzle.goal_top_row, puzzle.goal_left_column)});
 }
@@ -63,7 +64,7 @@ void recall_last_block(const GameState& game) {
 }
 
 void show_tip(GameState& game) {
-    const Tip tip = find_tip(game);
+    const Tip tip = tip_for(game);
     if (tip.outcome != TipOutcome::kFound || tip.block == kNoBlock) {
         play_sound_or_bell(cue::kRefusal);
         return;

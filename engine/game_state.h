@@ -8,7 +8,6 @@
 #include "engine/direction.h"
 #include "engine/mouse_gestures.h"
 #include "engine/puzzle_set.h"
-#include "engine/tip_search.h"
 
 namespace blockslide {
 
@@ -83,7 +82,6 @@ struct GameState {
     FaceStyle face_style = FaceStyle::kNiceMan;
     int game_number = kFirstPuzzle;
     MouseGestures gestures;  // a press waiting for its release
-    TipSearch tips;          // what the last tip found, kept for the next
 
     int block_count() const { return static_cast<int>(program.blocks.size()); }
     const Puzzle& puzzle() const;

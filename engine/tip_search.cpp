@@ -176,14 +176,13 @@ std::uint32_t home_slot(Key key) {
     return static_cast<std::uint32_t>((key * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits));
 }
 
-}  // namespace
 
 // Positions in the order the first search found them (which makes the list
 // its own queue), an open-addressing index over them, and each one's distance.
-struct TipSearch::Tables {
-    std::array<Key, kPositionCapacity> keys;
-    std::array<std::int32_t, kPositionCapacity> distances;
-    std::array<std::uint16_t, kPositionCapacity> goal_search_queue;
+struct Tables {
+    std::array<Key, kTipPositionCapacity> keys;
+    std::array<std::int32_t, kTipPositionCapacity> distances;
+    std::array<std::uint16_t, kTipPositionCapacity> goal_search_queue;
     std::array<std::int32_t, kSlotCount> slots;
     int count = 0;
 
@@ -207,7 +206,7 @@ struct TipSearch::Tables {
         for (; slots[slot] != kNone; slot = (slot + 1) % kSlotCount) {
             if (keys[slots[slot]] == key) return slots[slot];
         }
-        if (count == kPositionCapacity) return kTableFull;
+        if (count == kTipPositionCapacity) return kTableFull;
         keys[count] = key;
         slots[slot] = count;
         return count++;
@@ -275,6 +274,11 @@ struct TipSearch::Tables {
     }
 };
 
+// Static: its pages are the program's own, untouched until the first tip.
+Tables g_tables;
+
+}  // namespace
+
 GridCell grid_cell_from_screen(int top_row, int left_column) {
     return {.column = (left_column - kBoardLeftColumn) / kScreenColumnsPerCell,
             .row = (top_row - kBoardTopRow) / kScreenRowsPerCell};
@@ -288,17 +292,15 @@ GridBlock grid_block_from_screen(int top_row, int left_column, int width, int he
             .rows = height / kScreenRowsPerCell};
 }
 
-// Reserved here, at start-up; the tables are filled by the first tip, so a
-// game in which nobody asks for one never touches their pages.
-TipSearch::TipSearch() : tables_(std::make_unique_for_overwrite<Tables>()) {}
-
-TipSearch::~TipSearch() = default;
-
-int TipSearch::table_size() const {
-    return tables_->count;
+void forget_tips() {
+    g_tables.built = false;
 }
 
-Tip TipSearch::tip(const TipQuery& query) {
+int tip_table_size() {
+    return g_tables.built ? g_tables.count : 0;
+}
+
+Tip find_tip(const TipQuery& query) {
     const std::optional<Key> key = position_key(query);
     if (!key || query.goal.column < 0 || query.goal.column >= kColumns || query.goal.row < 0 ||
         query.goal.row >= kRows)
@@ -306,7 +308,7 @@ Tip TipSearch::tip(const TipQuery& query) {
     const GridBlock& goal_block = query.blocks[query.goal_block - 1];
     const Shape goal_shape{goal_block.columns, goal_block.rows};
     const int goal_cell = cell_index(query.goal.column, query.goal.row);
-    Tables& tables = *tables_;
+    Tables& tables = g_tables;
     if (!tables.prepare(*key, goal_cell, goal_shape)) return {};
     const std::int32_t distance = tables.distances[tables.find(*key)];
     if (distance == kUnreached) return {.outcome = TipOutcome::kNoWay};

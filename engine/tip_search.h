@@ -3,7 +3,6 @@
 // tip during play takes no heap memory.
 #pragma once
 
-#include <memory>
 #include <span>
 
 namespace blockslide {
@@ -46,27 +45,17 @@ struct Tip {
 
 // Breadth-first search over the positions reachable from the queried one.
 // Blocks of one shape are interchangeable (except the goal block), so a
-// position is the shape at each cell. The first query explores the whole
-// reachable set and stores every position's distance to the goal; later
-// queries within that set, for the same goal, are answered from the table.
-// A reachable set larger than kPositionCapacity is not searched (kUnknown).
-class TipSearch {
-public:
-    static constexpr int kPositionCapacity = 1 << 16;
+// position is the shape at each cell. The first tip explores the whole
+// reachable set and stores every position's distance to the goal; later tips
+// within that set, for the same goal, are answered from the table, which is
+// kept in memory reserved with the program (no heap), for every game of the
+// run. A reachable set larger than kTipPositionCapacity gives kUnknown.
+inline constexpr int kTipPositionCapacity = 1 << 16;
 
-    TipSearch();  // reserves every table; queries never allocate
-    ~TipSearch();
-    TipSearch(const TipSearch&) = delete;
-    TipSearch& operator=(const TipSearch&) = delete;
-
-    Tip tip(const TipQuery& query);
-
-    // How many positions the current table holds (0 before the first search).
-    int table_size() const;
-
-private:
-    struct Tables;
-    std::unique_ptr<Tables> tables_;
-};
+Tip find_tip(const TipQuery& query);
+// Throws the table away: the next tip searches afresh.
+void forget_tips();
+// How many positions the table holds (0 before the first search).
+int tip_table_size();
 
 }  // namespace blockslide
