@@ -62,51 +62,33 @@ frames "$RESOURCES/beep2.wav" 44 1 >"$PA/beep"
 frames "$RESOURCES/ding2.wav" 44 2 >"$PA/ding"
 frames "$PA/heard.raw" 0 2 >"$PA/heard"
 
-# The recording, frame by frame, against the clips; "ok" or what went wrong.
-verdict=$(awk -v rate=$RATE '
-BEGIN { n = nb = nd = 0 }
+# The recording against the clips, in order: beep2 whole; ding2 from its start until, after a fade
+# of at least a millisecond, beep2 whole; ding2 again, faded out by the quit to silence. "ok" or
+# what went wrong. (That a cut never clicks, the mixer's own test shows.)
+verdict=$(awk -v ms=$((RATE / 1000)) '
 FILENAME == ARGV[1] { beep[nb++] = $0; next }
 FILENAME == ARGV[2] { ding[nd++] = $0; next }
-{ frame[n] = $0; split($0, s); L[n] = s[1]; R[n++] = s[2] }
-function abs(x) { return x < 0 ? -x : x }
-function next_sound(i) { while (i < n && frame[i] == "0 0") i++; return i }
-# Where a millisecond of silence starts, from frame i on.
-function quiet_from(i) { while (i < n && next_sound(i) - i < ms) i = next_sound(i) + 1; return i }
+{ frame[n++] = $0 }
+function sound(i) { while (i < n && frame[i] == "0 0") i++; return i }
+function quiet_from(i) { while (i < n && sound(i) - i < ms) i = sound(i) + 1; return i }
 function lead(clip) { for (k = 0; clip[k] == "0 0"; k++); return k }
-# How many of the clip frames the recording holds from frame i on.
 function held(i, clip, size) { for (k = 0; k < size && i + k < n && frame[i + k] == clip[k]; k++); return k }
-function whole_beep(i) { return held(i, beep, nb) == nb }
-# The largest change from one frame to the next, either side, in the recording from..to.
-function steepest(from, to) {
-    worst = 0
-    for (j = from + 1; j <= to; j++) {
-        if (abs(L[j] - L[j - 1]) > worst) worst = abs(L[j] - L[j - 1])
-        if (abs(R[j] - R[j - 1]) > worst) worst = abs(R[j] - R[j - 1])
-    }
-    return worst
-}
 function fail(why) { print why; exit }
 END {
-    ms = int(rate / 1000)
-    for (j = 0; j < nd; j++) { split(ding[j], s); L[n + j] = s[1]; R[n + j] = s[2] }
-    ding_step = steepest(n, n + nd - 1)  # the ding itself, parked after the recording
-    at = next_sound(0) - lead(beep)
-    if (!whole_beep(at)) fail("the first beep2 is not whole at frame " at)
-    at = next_sound(at + nb) - lead(ding)
-    cut = at + held(at, ding, nd)
-    if (cut - at < 200 * ms) fail("ding2 played only " (cut - at) " frames before its cut")
-    for (b = cut; b < cut + 10 * ms && !whole_beep(b); b++);
-    if (b >= cut + 10 * ms) fail("no whole beep2 within 10 ms of the cut at frame " cut)
-    if (b - cut < ms) fail("ding2 was cut off without a fade: beep2 " (b - cut) " frames after")
-    if (steepest(cut - 1, b) > ding_step) fail("a click at the cut: " steepest(cut - 1, b) " > " ding_step)
-    at = next_sound(b + nb) - lead(ding)
-    cut = at + held(at, ding, nd)
-    if (cut - at < 200 * ms) fail("the second ding2 played only " (cut - at) " frames")
-    if (cut - at >= nd) fail("the second ding2 was not cut off by the quit")
-    if (next_sound(cut + 10 * ms) < n) fail("sound after the quit fade, at frame " next_sound(cut + 10 * ms))
+    at = sound(0) - lead(beep)
+    if (held(at, beep, nb) < nb) fail("the first beep2 is not whole at frame " at)
+    for (round = 1; round <= 2; round++) {
+        at = sound(at + nb) - lead(ding)
+        cut = at + held(at, ding, nd)
+        if (cut - at < 200 * ms) fail("ding2 " round " played only " (cut - at) " frames whole")
+        if (cut - at >= nd) fail("ding2 " round " was not cut off")
+        if (round == 2) break
+        for (at = cut + ms; at < cut + 10 * ms && held(at, beep, nb) < nb; at++);
+        if (at == cut + 10 * ms) fail("no whole beep2 from 1 to 10 ms after the cut at frame " cut)
+    }
     if (quiet_from(cut) - cut < ms) fail("the quit cut ding2 off without a fade")
-    if (steepest(cut - 1, cut + 10 * ms) > ding_step) fail("a click at the quit: " steepest(cut - 1, cut + 10 * ms))
+    if (sound(cut + 10 * ms) < n) fail("sound after the quit, at frame " sound(cut + 10 * ms))
     print "ok"
 }' "$PA/beep" "$PA/ding" "$PA/heard")
 [ "$verdict" = ok ] || fail "what the server played: $verdict"
-ok "beep2, ding2 cut by beep2, ding2 cut by the quit: each as stored, each cut faded"
+ok "beep2, ding2 cut by beep2 after a fade, ding2 faded out by the quit: each as stored"
