@@ -1,8 +1,8 @@
 # blockslide-a's sound heard through a private PulseAudio server whose null sink runs at the clips'
 # own rate (22050 Hz, 16-bit stereo), so every sample arrives as stored: a refused key plays beep2
-# whole; Q plays ding2, and a refused key half a second later cuts it off with a fade no steeper
-# than the ding itself, then plays beep2 whole; Q again, and Y's quit fades the ding out to
-# silence. No bell rings. Skipped without PulseAudio or ALSA's PulseAudio plug-in.
+# whole; Q plays ding2, and a refused key half a second later cuts it off with a fade, then plays
+# beep2 whole; Q again, and Y's quit fades the ding out to silence. No bell rings. Skipped without
+# PulseAudio or ALSA's PulseAudio plug-in.
 
 . "$(dirname "$0")/lib.sh"
 
