@@ -65,9 +65,7 @@ const std::vector<std::string> kArrows{scan(72), scan(80), scan(77), scan(75),  
 
 // clang-format off
 const Case kCases[] = {
-    {"letter", {{0, "q"}}, {"q"}},
-    {"return_is_Enter", {{0, "\r"}}, {"\r"}}, {"line_feed_is_Enter", {{0, "\n"}}, {"\r"}},
-    {"delete_is_backspace", {{0, "\x7f"}}, {"\b"}},
+    {"characters", {{0, "q\r\n\x7f"}}, {"q", "\r", "\r", "\b"}},
     {"arrows", {{0, escs("[", {"A", "B", "C", "D"}) + escs("O", {"A", "B", "C", "D"})}}, kArrows},
     {"home_and_end", {{0, escs("[", {"H", "F", "1~", "4~", "7~", "8~"}) + escs("O", {"H", "F"})}},
      {scan(71), scan(79), scan(71), scan(79), scan(71), scan(79), scan(71), scan(79)}},
@@ -87,7 +85,6 @@ const Case kCases[] = {
     {"arrow_bytes_40_ms_apart", {{0, "\x1b"}, {40, "["}, {40, "A\x1bO"}, {40, "B"}}, {scan(72), scan(80)}},
     {"ctrl_arrow_pieces_300_ms_apart", {{0, "\x1b["}, {300, "1;5"}, {300, "D"}}, {scan(115)}},
     {"cut_off_sequence_gives_nothing", {{0, "\x1b[1;"}, {600, "x"}}, {"x"}},
-    {"cut_off_esc_bracket_gives_nothing", {{0, "\x1b["}, {600, "n"}}, {"n"}},
     {"sequence_cut_off_by_another", {{0, "\x1b[1\x1b[B"}}, {scan(80)}},
     {"keypad_in_application_mode", {{0, escs("O", {"p", "q", "x", "y", "M", "j", "k", "l", "m", "n", "o"})}},
      {"0", "1", "8", "9", "\r", "*", "+", ",", "-", ".", "/"}},
@@ -148,7 +145,6 @@ TEST(Win32Keys, ConsoleKeyEventsGiveOneCharacterOrZeroAndTheScanCode) {
     // clang-format off
     const KeyCase cases[] = {
         {"a letter, as typed", TRUE, 'B', 0x30, L'b', 0, "b"},
-        {"a digit", TRUE, '0', 0x0B, L'0', 0, "0"},
         {"Alt with a digit", TRUE, '2', 0x03, L'2', alt, "2"},
         {"Esc", TRUE, VK_ESCAPE, 0x01, 27, 0, "\x1b"},
         {"Esc, character left out", TRUE, VK_ESCAPE, 0x01, 0, 0, "\x1b"},
@@ -156,7 +152,6 @@ TEST(Win32Keys, ConsoleKeyEventsGiveOneCharacterOrZeroAndTheScanCode) {
         {"up", TRUE, VK_UP, 72, 0, 0, scan(72)},
         {"keypad right, Num Lock off", TRUE, VK_RIGHT, 77, 0, 0, scan(77)},
         {"down, scan code left out", TRUE, VK_DOWN, 0, 0, 0, scan(80)},
-        {"left", TRUE, VK_LEFT, 75, 0, 0, scan(75)},
         {"Shift with up", TRUE, VK_UP, 72, 0, shift, scan(72)},
         {"Ctrl with each arrow", TRUE, VK_UP, 72, 0, ctrl, scan(141)},
         {"", TRUE, VK_RIGHT, 77, 0, right_ctrl, scan(116)}, {"", TRUE, VK_DOWN, 80, 0, ctrl | shift, scan(145)},
@@ -170,7 +165,6 @@ TEST(Win32Keys, ConsoleKeyEventsGiveOneCharacterOrZeroAndTheScanCode) {
         {"a release", FALSE, 'A', 0x1E, L'a', 0, ""},
         {"Shift alone", TRUE, VK_SHIFT, 0x2A, 0, shift, ""}, {"Ctrl alone", TRUE, VK_CONTROL, 0x1D, 0, ctrl, ""},
         {"Alt alone", TRUE, VK_MENU, 0x38, 0, alt, ""}, {"Caps Lock", TRUE, VK_CAPITAL, 0x3A, 0, 0, ""},
-        {"Num Lock", TRUE, VK_NUMLOCK, 0x45, 0, 0, ""}, {"Scroll Lock", TRUE, VK_SCROLL, 0x46, 0, 0, ""},
     };
     // clang-format on
     for (const KeyCase& c : cases) {
@@ -195,17 +189,12 @@ TEST(Win32Keys, ConsoleMouseEventsGiveTheLeftButtonOnTheScreen) {
     const MouseCase cases[] = {
         {"left pressed at the screen's top left", left, 0, 10, 5, false, press(1, 1), true},
         {"left let go at its bottom right", 0, 0, 89, 29, true, release(25, 80), false},
-        {"left let go with the right held", right, 0, 20, 6, true, release(2, 11), false},
         {"second press of a double click", left, DOUBLE_CLICK, 20, 6, false, press(2, 11), true},
         {"dragged with the left held", left, MOUSE_MOVED, 30, 8, true, "", true},
-        {"moved with no button", 0, MOUSE_MOVED, 30, 8, false, "", false},
         {"moved with the left held, its press unseen", left, MOUSE_MOVED, 30, 8, false, "", false},
         {"right pressed", right, 0, 30, 8, false, "", false},
-        {"right pressed with the left held", left | right, 0, 30, 8, true, "", true},
         {"wheel turned, the left held", left | wheel_turned, MOUSE_WHEELED, 30, 8, false, "", false},
-        {"sideways wheel", wheel_turned, MOUSE_HWHEELED, 30, 8, true, "", true},
         {"left pressed right of the screen", left, 0, 90, 5, false, "", true},
-        {"left let go above the screen", 0, 0, 10, 4, true, "", false},
     };
     // clang-format on
     for (const MouseCase& c : cases) {

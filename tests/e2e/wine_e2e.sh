@@ -1,7 +1,7 @@
 # blockslide-a.exe under wine in an 80 x 25 terminal, started as a player starts it the first time:
 # on a wine prefix that does not exist yet, its stderr on the terminal. The start screen in its
-# characters, with nothing of wine's over it; one move, and Esc, which keeps the last board. Run by the Windows
-# build's tests (tools/windows-build) with the two .exe files.
+# characters, with nothing of wine's over it; one move, and Esc, which keeps the last board. Run
+# by the Windows build's tests (tools/windows-build) with the two .exe files.
 . "$(dirname "$0")/lib.sh"
 WINE=$(cd "$(dirname "$0")/../../tools" && pwd)/wine-run
 export WINEPREFIX="$DIR/wine"
