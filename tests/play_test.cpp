@@ -15,6 +15,11 @@ namespace {
 struct Flash {
     int block = 0, ink = 0, body = 0, times = 0;  // block 0: none looked for
 };
+constexpr Flash flashed(int block, int ink, int body, int times) {
+    return {block, ink, body, times};
+}
+constexpr Flash kNoFlash{};
+constexpr std::optional<int> kPlaying;  // the game still waits for a key at the end
 
 struct PlayCase {
     std::string name;
@@ -52,31 +57,31 @@ std::vector<PlayCase> play_cases() {
     const ProgramFacts& a = farnswog();
     const ProgramFacts& b = traxolumbine();
     const std::string long_game = repeated("9R 9L ", 500) + "2L ";  // 1001 moves
-    const Flash stuck = {5, kBlue, kYellow, 1}, unflashed = {9, 0, kWhite, 0};
+    const Flash stuck = flashed(5, kBlue, kYellow, 1), unflashed = flashed(9, 0, kWhite, 0);
     std::vector<PlayCase> cases = {
         {"SolvedA", a, solution(a, 1) + "~1", kCongratulation, "done2", 9 * kFlashMs,
-         {10, 0, kWhite, 5}, 0, &kCongratulation},
+         flashed(10, 0, kWhite, 5), 0, &kCongratulation},
         {"SolvedB1", b, solution(b, 1) + "<Esc>", kCongratulation, "done2", 9 * kFlashMs,
-         {9, 0, kWhite, 5}, 0, &kCongratulation},
+         flashed(9, 0, kWhite, 5), 0, &kCongratulation},
         {"SolvedB2", b, solution(b, 2) + "~q", kCongratulation, "ding2 done2", 9 * kFlashMs,
-         {9, 0, kWhite, 5}, 0, &kCongratulation},
+         flashed(9, 0, kWhite, 5), 0, &kCongratulation},
         {"SolvedAByMouse", a, solution(a, 1, "@") + "~1", kCongratulation, "done2",
-         9 * kFlashMs, {10, 0, kWhite, 5}, 0},
+         9 * kFlashMs, flashed(10, 0, kWhite, 5), 0},
         {"SolvedB2ByMouse", b, "*8,5 " + solution(b, 2, "@").substr(2) + "~!", kCongratulation,
-         "ding2 done2", 9 * kFlashMs, {9, 0, kWhite, 5}, 0},
+         "ding2 done2", 9 * kFlashMs, flashed(9, 0, kWhite, 5), 0},
         {"OtherGoalB", b, solution(b, 2).substr(2), kBlankStatus},
         {"OtherGoalB2", b, "G " + solution(b, 1), kBlankStatus, "ding2"},
         // A key stops auto-play after the pause that follows a move: no flash, a fresh puzzle,
         // whose first move blanks the prompt.
         {"AutoPlayStoppedEarly", b, "~A =2D", kBlankStatus, "ding2 ding2", replay_move_time(2),
-         unflashed, {}, nullptr, 100, "x2"},
+         unflashed, kPlaying, nullptr, 100, "x2"},
         {"AutoPlayStoppedAfterMove1", b, "~A", kFirstPrompt, "ding2 ding2", replay_move_time(2),
-         unflashed, {}, nullptr, 1250},
+         unflashed, kPlaying, nullptr, 1250},
         {"AutoPlayStoppedAfterMove4", b, "~A", kFirstPrompt, "ding2 ding2", replay_move_time(5),
-         unflashed, {}, nullptr, 3000},
+         unflashed, kPlaying, nullptr, 3000},
         {"KeysBeforeAutoPlayDropped", a, "~Ax " + solution(a, 1, "="), kAnyKey, "ding2",
-         replay_move_time(118) + kReplayPauseMs + 5 * kFlashMs, {10, 0, kWhite, 3}},
-        {"NoGameInA", a, "~gg", kFirstPrompt, "beep2 beep2", 0, {}, std::nullopt, &kFirstPrompt},
+         replay_move_time(118) + kReplayPauseMs + 5 * kFlashMs, flashed(10, 0, kWhite, 3)},
+        {"NoGameInA", a, "~gg", kFirstPrompt, "beep2 beep2", 0, kNoFlash, kPlaying, &kFirstPrompt},
         {"OnlyWayA2L", a, "2L", kBlankStatus}, {"OnlyWayA9R", a, "9R", kBlankStatus},
         {"OnlyWayB2D", b, "2D", kBlankStatus}, {"OnlyWayB5L", b, "5L", kBlankStatus},
         {"TwoWaysAskForAnArrow", b, kTwoWays, kDirectionPrompt},
@@ -85,13 +90,13 @@ std::vector<PlayCase> play_cases() {
         {"CommandAtThePrompt", b, kTwoWays + "f", kDirectionPrompt},
         {"OtherBlockAtThePrompt", b, kTwoWays + "2U", kBlankStatus},
         {"RefusedKeysAtThePrompt", b, kTwoWays + "<Left> <Right> X <Enter> ~0", kDirectionPrompt,
-         repeated("beep2 ", 4) + "beep2", 5 * kFlashMs, {1, 0, kWhite, 5}},
+         repeated("beep2 ", 4) + "beep2", 5 * kFlashMs, flashed(1, 0, kWhite, 5)},
         {"ArrowAfterARefusal", b, kTwoWays + "<Right> =1U <Up>", kBlankStatus, "beep2", kFlashMs},
         {"StuckBlockAtThePrompt", b, kTwoWays + "~5 <Up>", kDirectionPrompt, "beep2 beep2",
          kFlashMs, stuck},
-        {"StuckBlock", a, "~5", kFirstPrompt, "beep2", kFlashMs, stuck, {}, &kFirstPrompt},
-        {"ZeroChoosesBlockTen", a, "~0", kFirstPrompt, "beep2", kFlashMs, {10, kBlue, kYellow, 1}},
-        {"ZeroIsNoBlockInB", b, "~0", kFirstPrompt, "beep2", 0, {}, {}, &kFirstPrompt},
+        {"StuckBlock", a, "~5", kFirstPrompt, "beep2", kFlashMs, stuck, kPlaying, &kFirstPrompt},
+        {"ZeroChoosesBlockTen", a, "~0", kFirstPrompt, "beep2", kFlashMs, flashed(10, kBlue, kYellow, 1)},
+        {"ZeroIsNoBlockInB", b, "~0", kFirstPrompt, "beep2", 0, kNoFlash, kPlaying, &kFirstPrompt},
         {"NonCommandKeysBeep", a, "2L ~xg <Enter> <Up>", kBlankStatus, "beep2 beep2 beep2 beep2"},
         {"StripsOfWideBlocks", a, "2L 3L 1D 4U 8R 9D 6R", kBlankStatus},
         {"StripsOfTheBigBlock", b, "2D 2D 1D 1D 9R 9L", kBlankStatus},
@@ -101,42 +106,42 @@ std::vector<PlayCase> play_cases() {
         {"MovesAfterBack", a, "2L 1D b 1D b b", kBlankStatus},
         {"BackAtThePrompt", a, "2L 3 b", kBlankStatus},
         {"BackAtThePromptEmpties", a, "2L 3 b b", kBlankStatus, "beep2"},
-        {"LastAndBackAtTheStart", a, "~L b", kFirstPrompt, "beep2 beep2", 0, {}, {}, &kFirstPrompt},
+        {"LastAndBackAtTheStart", a, "~L b", kFirstPrompt, "beep2 beep2", 0, kNoFlash, kPlaying, &kFirstPrompt},
         {"HelpEmptiesTheHistory", a, "2L H ~x b F F", kFirstPrompt, "beep2"},
         {"GameEmptiesTheHistory", b, "2D G b F F", kFirstPrompt, "ding2 beep2"},
-        {"LastFlashesRed", a, "2L ~L", kBlankStatus, "", kFlashMs, {2, kRed, kWhite, 1}},
-        {"LastAfterBack", a, "2L 1D b ~l", kBlankStatus, "", kFlashMs, {2, kRed, kWhite, 1}},
+        {"LastFlashesRed", a, "2L ~L", kBlankStatus, "", kFlashMs, flashed(2, kRed, kWhite, 1)},
+        {"LastAfterBack", a, "2L 1D b ~l", kBlankStatus, "", kFlashMs, flashed(2, kRed, kWhite, 1)},
         {"BackReachesTheNewest1000", a, long_game + "3L " + repeated("B ", 1000), kBlankStatus},
         {"Back1001Beeps", a, long_game + repeated("B ", 1001), kBlankStatus, "beep2"},
-        {"QuitQuestion", a, "2L Q", kQuitQuestion, "ding2", 0, {}, {}, &kQuitQuestion},
+        {"QuitQuestion", a, "2L Q", kQuitQuestion, "ding2", 0, kNoFlash, kPlaying, &kQuitQuestion},
         {"LowerNGoesOn", a, "2L q ~n", kBlankStatus, "ding2"},
         {"CommandAfterN", a, "2L q ~N B", kBlankStatus, "ding2"},
         {"EscAtThePromptAsks", a, "2L 3 <Esc>", kQuitQuestion, "ding2"},
         {"NAfterEscDropsTheBlock", a, "2L 3 <Esc> ~N <Up> b", kBlankStatus, "ding2 beep2"},
-        {"EscAtTheStartEnds", a, "<Esc>", kFirstPrompt, "", 0, {}, 0},
+        {"EscAtTheStartEnds", a, "<Esc>", kFirstPrompt, "", 0, kNoFlash, 0},
         // The tip flashes as Last does and changes nothing: Back still takes back the last move.
-        {"TipAtTheStart", a, "~t", tip("118 moves to go"), "", kFlashMs, {2, kRed, kWhite, 1}},
-        {"TipAfterMoves", b, "2D 2D ~T", tip("39 moves to go"), "", kFlashMs, {1, kRed, kWhite, 1}},
+        {"TipAtTheStart", a, "~t", tip("118 moves to go"), "", kFlashMs, flashed(2, kRed, kWhite, 1)},
+        {"TipAfterMoves", b, "2D 2D ~T", tip("39 moves to go"), "", kFlashMs, flashed(1, kRed, kWhite, 1)},
         {"TipThenBack", b, "2D 2D ~T b", kBlankStatus, "", kFlashMs},
         {"TipAtThePrompt", b, "G " + kTwoWays + "~t", tip("80 moves to go"), "ding2", kFlashMs},
         {"ClickAtThePromptIsTheArrow", b, kTwoWays + "*4,40 =1U", kBlankStatus},
         {"ClickOffTheBoardAtThePrompt", b, kTwoWays + "*23,40 *1,1", kDirectionPrompt},
-        {"DragTheWrongWay", a, "@5D", kFirstPrompt, "beep2", kFlashMs, {5, 0, kWhite, 1}},
-        {"DragOntoTheBoxRefused", a, "@1U", kFirstPrompt, "beep2", kFlashMs, {1, 0, kWhite, 1}},
+        {"DragTheWrongWay", a, "@5D", kFirstPrompt, "beep2", kFlashMs, flashed(5, 0, kWhite, 1)},
+        {"DragOntoTheBoxRefused", a, "@1U", kFirstPrompt, "beep2", kFlashMs, flashed(1, 0, kWhite, 1)},
         {"ClickOnQuit", a, "2L *14,7", kQuitQuestion, "ding2"},
         {"ClickOnN", a, "2L Q *24,56", kBlankStatus, "ding2"},
         {"ClickElsewhereAtTheQuestion", a, "2L Q *24,30 *3,20", kQuitQuestion, "ding2"},
-        {"ClickOnY", a, "2L Q *24,54", kQuitQuestion, "ding2", 0, {}, 0, nullptr, -1, "", true, 1},
+        {"ClickOnY", a, "2L Q *24,54", kQuitQuestion, "ding2", 0, kNoFlash, 0, nullptr, -1, "", true, 1},
         {"ClickOnHelpAndToCloseIt", b, "*14,4 *1,1 4R", kBlankStatus},
         {"ClickOnEachCommand", b, "*8,4 *9,5 *10,6 *11,7 *12,4 *13,5", kFirstPrompt,
-         "ding2 beep2 beep2 ding2 ding2 ding2", replay_move_time(2), {}, {}, nullptr, 100},
-        {"BellWithoutASoundDevice", a, "~x 2L q", kQuitQuestion, "bell", 0, {}, {}, nullptr, -1,
+         "ding2 beep2 beep2 ding2 ding2 ding2", replay_move_time(2), kNoFlash, kPlaying, nullptr, 100},
+        {"BellWithoutASoundDevice", a, "~x 2L q", kQuitQuestion, "bell", 0, kNoFlash, kPlaying, nullptr, -1,
          "", false},
-        {"EscAfterAMoveEnds", b, "4R <Esc>", kBlankStatus, "", 0, {}, 0},
+        {"EscAfterAMoveEnds", b, "4R <Esc>", kBlankStatus, "", 0, kNoFlash, 0},
     };
     for (std::string yes : {"<Enter>", "~Y", "~y", "<Space>", "~2", "<Down>", "<Esc>"})  // all quit
         cases.push_back({"Answer" + std::to_string(cases.size()), a, "2L 3 <Esc> " + yes,
-                         kQuitQuestion, "ding2", 0, {}, 0});
+                         kQuitQuestion, "ding2", 0, kNoFlash, 0});
     return cases;
 }
 // clang-format on
