@@ -14,10 +14,9 @@
 
 namespace blockslide::test {
 
-// clang-format off
-enum Color { kBlack = 0, kBlue = 1, kGreen = 2, kCyan = 3, kRed = 4, kMagenta = 5, kBrown = 6,
-             kLightGray = 7, kDarkGray = 8, kLightCyan = 11, kLightRed = 12, kYellow = 14, kWhite = 15 };
-// clang-format on
+inline constexpr int kBlack = 0, kBlue = 1, kGreen = 2, kCyan = 3, kRed = 4, kMagenta = 5;
+inline constexpr int kBrown = 6, kLightGray = 7, kDarkGray = 8, kLightCyan = 11, kLightRed = 12;
+inline constexpr int kYellow = 14, kWhite = 15;
 inline constexpr int kCellWidth = 11, kCellHeight = 5, kGridColumns = 5, kGridRows = 4;
 inline constexpr int kBoardTop = 2, kBoardLeft = 13, kStatusRow = 24, kCounterColumn = 69;
 inline constexpr int kUp = 1, kRight = 2, kDown = 4, kLeft = 8;
@@ -33,14 +32,12 @@ struct StatusText {
     std::string_view text;
     int column, ink, paper;
 };
-// clang-format off
 inline constexpr StatusText kBlankStatus{"", 13, 0, 0};
 inline constexpr StatusText kFirstPrompt{"Select your first move", 29, kLightGray, 0};
 inline constexpr StatusText kDirectionPrompt{"Specify direction (arrow)", 28, kLightGray, 0};
 inline constexpr StatusText kQuitQuestion{" Do you wish to quit the game? (Y/n) ", 22, kMagenta, kWhite};
 inline constexpr StatusText kCongratulation{" CONGRATULATIONS! ", 31, kRed, kWhite};
 inline constexpr StatusText kAnyKey{"<any key>", 36, kLightRed, 0};
-// clang-format on
 
 // A block in grid cells, counted from the board's top-left cell (0, 0).
 struct Block {
@@ -63,7 +60,6 @@ struct ProgramFacts {
     int block_count() const { return static_cast<int>(blocks.size()); }
 };
 
-// clang-format off
 inline const ProgramFacts& farnswog() {
     static const ProgramFacts facts{farnswog_puzzles, "1234567890",
         {{4, 0, 1, 1, kBrown}, {4, 1, 1, 1, kCyan}, {4, 2, 1, 1, kGreen}, {4, 3, 1, 1, kRed},
@@ -84,6 +80,5 @@ inline const ProgramFacts& traxolumbine() {
          {"     TRAXOLUMBINE #2 - move the big blue block to the upper right.", 3, 0, 2, 83}}};
     return facts;
 }
-// clang-format on
 
 }  // namespace blockslide::test
