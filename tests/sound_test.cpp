@@ -1,16 +1,13 @@
 // The clips each program carries: the files of resources/, byte for byte, as plain 16-bit PCM WAVE
 // files of the games' sizes, audible, not clipped, and whole in mono; on Windows also as WAVE
 // resources in US English under their cue names. On Unix: the mixer plays each clip whole and cuts
-// it without a click; the player never waits for a device stuck opening or writing, and with no
-// device refusals ring the bell. (What reaches a real sound server, cue by cue, and a server that
-// never answers: tests/e2e.)
+// it without a click, and with no device refusals ring the bell. (What reaches a real sound server,
+// cue by cue, and a server that never answers: tests/e2e.)
 #include <gtest/gtest.h>
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <signal.h>
 
-#include <future>
 
 #include "console/console.h"
 #include "console/scripted/scripted_console.h"
@@ -87,8 +84,8 @@ TEST_P(Clip, IsTheResourceFileAsAPcmWaveWholeInMono) {
         return value;
     };
     ASSERT_EQ(bytes.size(), kSamplesAt + clip.data_bytes);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 16),
-              std::string("RIFF") + std::string(bytes.begin() + 4, bytes.begin() + 8) + "WAVEfmt ");
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF");
+    EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 16), "WAVEfmt ");
     const std::uint32_t frame = clip.channels * kBits / 8;
     EXPECT_EQ(
         (std::vector{field(4, 4), field(16, 4), field(20, 2), field(22, 2), field(24, 4),
@@ -121,7 +118,6 @@ INSTANTIATE_TEST_SUITE_P(Stored, Clip, ::testing::ValuesIn(kClips),
 
 #ifndef _WIN32
 using Samples = std::vector<std::int16_t>;  // interleaved left, right
-using Clock = std::chrono::steady_clock;
 constexpr std::size_t kMs = kRate / 1000;  // frames in a millisecond, about
 
 // A clip's samples (after its 44-byte header) as a stereo device plays them.
@@ -151,13 +147,6 @@ bool silent(Samples::const_iterator from, Samples::const_iterator to) {
     return std::all_of(from, to, [](std::int16_t s) { return s == 0; });
 }
 
-template <typename Action>
-double ms_taken(Action action) {
-    const auto start = Clock::now();
-    action();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
 // A clip plays whole at its own rate (a mono one on both sides); wherever it is cut, by a later cue
 // or by the player's end, the output moves no further from one frame to the next than the clip
 // itself ever does: the cut makes no click.
@@ -181,37 +170,6 @@ TEST(ClipMixer, PlaysEachClipWholeAndCutsItNoSteeperThanItsOwnSteps) {
             }
         }
     }
-}
-
-// A device that hangs: in opening, or in its first write.
-struct HangingOutput final : PcmOutput {
-    std::size_t period_frames() const override { return 128; }
-    std::size_t buffer_frames() const override { return 512; }
-    void pause() override {}
-    bool write(std::span<const std::int16_t>) override {
-        std::promise<void>().get_future().wait();
-        return false;
-    }
-};
-
-// A hang is for ever: a second stands for it.
-TEST(StreamingSound, NeverWaitsForADeviceStuckOpeningOrWritingAndBlocksEverySignal) {
-    sigset_t device_signals;
-    auto stuck_opening = std::make_unique<StreamingSound>([&]() -> std::unique_ptr<PcmOutput> {
-        pthread_sigmask(SIG_BLOCK, nullptr, &device_signals);
-        std::promise<void>().get_future().wait();
-        return nullptr;
-    });
-    EXPECT_LT(ms_taken([&] { EXPECT_FALSE(stuck_opening->play("beep2")); }), 1000);
-    EXPECT_LT(ms_taken([&] { stuck_opening.reset(); }), 1000);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGWINCH})
-        EXPECT_TRUE(sigismember(&device_signals, signal)) << "signal " << signal;
-    auto stuck_writing =
-        std::make_unique<StreamingSound>([] { return std::make_unique<HangingOutput>(); });
-    for (int tries = 0; tries < 100 && !stuck_writing->play("done2"); ++tries)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_TRUE(stuck_writing->play("done2"));
-    EXPECT_LT(ms_taken([&] { stuck_writing.reset(); }), 1000);
 }
 
 TEST(AlsaSound, WithNoDeviceRefusesEveryCueAtOnceAndRefusalsRingTheBell) {
