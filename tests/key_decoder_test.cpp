@@ -130,78 +130,47 @@ INSTANTIATE_TEST_SUITE_P(Sequences, KeyDecoderTest, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 #ifdef _WIN32
-struct KeyCase {
-    const char* what;
-    BOOL down;
-    WORD virtual_key, scan_code;
-    wchar_t character;
-    DWORD held;  // the modifier keys' bits
-    std::string key;
-};
-
-TEST(Win32Keys, ConsoleKeyEventsGiveOneCharacterOrZeroAndTheScanCode) {
-    const DWORD ctrl = LEFT_CTRL_PRESSED, right_ctrl = RIGHT_CTRL_PRESSED, alt = LEFT_ALT_PRESSED,
-                right_alt = RIGHT_ALT_PRESSED, shift = SHIFT_PRESSED;
-    // clang-format off
-    const KeyCase cases[] = {
-        {"a letter, as typed", TRUE, 'B', 0x30, L'b', 0, "b"},
-        {"Alt with a digit", TRUE, '2', 0x03, L'2', alt, "2"},
-        {"Esc", TRUE, VK_ESCAPE, 0x01, 27, 0, "\x1b"},
-        {"Esc, character left out", TRUE, VK_ESCAPE, 0x01, 0, 0, "\x1b"},
-        {"Enter", TRUE, VK_RETURN, 0x1C, 13, 0, "\r"},
-        {"up", TRUE, VK_UP, 72, 0, 0, scan(72)},
-        {"keypad right, Num Lock off", TRUE, VK_RIGHT, 77, 0, 0, scan(77)},
-        {"down, scan code left out", TRUE, VK_DOWN, 0, 0, 0, scan(80)},
-        {"Shift with up", TRUE, VK_UP, 72, 0, shift, scan(72)},
-        {"Ctrl with each arrow", TRUE, VK_UP, 72, 0, ctrl, scan(141)},
-        {"", TRUE, VK_RIGHT, 77, 0, right_ctrl, scan(116)}, {"", TRUE, VK_DOWN, 80, 0, ctrl | shift, scan(145)},
-        {"", TRUE, VK_LEFT, 0, 0, ctrl, scan(115)},
-        {"Alt with each arrow", TRUE, VK_UP, 72, 0, alt, scan(152)},
-        {"", TRUE, VK_RIGHT, 77, 0, right_alt, scan(157)}, {"", TRUE, VK_DOWN, 80, 0, alt | shift, scan(160)},
-        {"", TRUE, VK_LEFT, 75, 0, alt, scan(155)},
-        {"Ctrl and Alt with up: Ctrl's", TRUE, VK_UP, 72, 0, ctrl | alt, scan(141)},
-        {"F1", TRUE, VK_F1, 59, 0, 0, scan(59)},
-        {"a double line", TRUE, 0, 0, L'\u2550', 0, "\xCD"},
-        {"a release", FALSE, 'A', 0x1E, L'a', 0, ""},
-        {"Shift alone", TRUE, VK_SHIFT, 0x2A, 0, shift, ""}, {"Ctrl alone", TRUE, VK_CONTROL, 0x1D, 0, ctrl, ""},
-        {"Alt alone", TRUE, VK_MENU, 0x38, 0, alt, ""}, {"Caps Lock", TRUE, VK_CAPITAL, 0x3A, 0, 0, ""},
+TEST(Win32Keys, ConsoleEventsGiveTheKeysTheTerminalsGive) {
+    const DWORD ctrl = LEFT_CTRL_PRESSED, alt = LEFT_ALT_PRESSED, shift = SHIFT_PRESSED;
+    struct Key {
+        BOOL down;
+        WORD virtual_key, scan_code;
+        wchar_t character;
+        DWORD held;  // the modifier keys' bits
+        std::string key;
     };
-    // clang-format on
-    for (const KeyCase& c : cases) {
+    for (const Key& c :
+         {Key{TRUE, 'B', 0x30, L'b', 0, "b"}, Key{TRUE, VK_ESCAPE, 1, 0, 0, "\x1b"},
+          Key{TRUE, VK_RETURN, 0x1C, 13, 0, "\r"}, Key{TRUE, VK_UP, 72, 0, 0, scan(72)},
+          Key{TRUE, VK_DOWN, 0, 0, 0, scan(80)}, Key{TRUE, VK_UP, 72, 0, shift, scan(72)},
+          Key{TRUE, VK_UP, 72, 0, ctrl, scan(141)}, Key{TRUE, VK_LEFT, 0, 0, ctrl, scan(115)},
+          Key{TRUE, VK_RIGHT, 77, 0, alt, scan(157)}, Key{TRUE, VK_F1, 59, 0, 0, scan(59)},
+          Key{TRUE, 0, 0, L'\u2550', 0, "\xCD"}, Key{FALSE, 'A', 0x1E, L'a', 0, ""},
+          Key{TRUE, VK_SHIFT, 0x2A, 0, shift, ""}, Key{TRUE, VK_CAPITAL, 0x3A, 0, 0, ""}}) {
         KEY_EVENT_RECORD event{c.down, 1, c.virtual_key, c.scan_code, {c.character}, c.held};
-        EXPECT_EQ(key_from_console_event(event), c.key) << c.what << " " << c.virtual_key;
+        EXPECT_EQ(key_from_console_event(event), c.key) << c.virtual_key << " " << c.held;
     }
-}
-
-struct MouseCase {
-    const char* what;
-    DWORD buttons, flags;
-    SHORT x, y;  // in the buffer, where the screen starts at X 10, Y 5
-    bool left_was_down;
-    std::string key;
-    bool left_down_after;
-};
-
-TEST(Win32Keys, ConsoleMouseEventsGiveTheLeftButtonOnTheScreen) {
+    // The left button on the screen, which starts at X 10, Y 5 of the buffer.
     const DWORD left = FROM_LEFT_1ST_BUTTON_PRESSED, right = RIGHTMOST_BUTTON_PRESSED;
-    const DWORD wheel_turned = 120u << 16;
-    // clang-format off
-    const MouseCase cases[] = {
-        {"left pressed at the screen's top left", left, 0, 10, 5, false, press(1, 1), true},
-        {"left let go at its bottom right", 0, 0, 89, 29, true, release(25, 80), false},
-        {"second press of a double click", left, DOUBLE_CLICK, 20, 6, false, press(2, 11), true},
-        {"dragged with the left held", left, MOUSE_MOVED, 30, 8, true, "", true},
-        {"moved with the left held, its press unseen", left, MOUSE_MOVED, 30, 8, false, "", false},
-        {"right pressed", right, 0, 30, 8, false, "", false},
-        {"wheel turned, the left held", left | wheel_turned, MOUSE_WHEELED, 30, 8, false, "", false},
-        {"left pressed right of the screen", left, 0, 90, 5, false, "", true},
+    struct Mouse {
+        DWORD buttons, flags;
+        SHORT x, y;
+        bool left_was_down;
+        std::string key;
     };
-    // clang-format on
-    for (const MouseCase& c : cases) {
-        const MOUSE_EVENT_RECORD event{{c.x, c.y}, c.buttons, 0, c.flags};
+    for (const Mouse& c :
+         {Mouse{left, 0, 10, 5, false, press(1, 1)}, Mouse{0, 0, 89, 29, true, release(25, 80)},
+          Mouse{left, DOUBLE_CLICK, 20, 6, false, press(2, 11)},
+          Mouse{left, MOUSE_MOVED, 30, 8, true, ""}, Mouse{right, 0, 30, 8, false, ""},
+          Mouse{left | 120u << 16, MOUSE_WHEELED, 30, 8, false, ""},
+          Mouse{left, 0, 90, 5, false, ""}}) {
         bool left_down = c.left_was_down;
-        EXPECT_EQ(mouse_key_from_console_event(event, COORD{10, 5}, left_down), c.key) << c.what;
-        EXPECT_EQ(left_down, c.left_down_after) << c.what;
+        EXPECT_EQ(mouse_key_from_console_event({{c.x, c.y}, c.buttons, 0, c.flags}, COORD{10, 5},
+                                               left_down),
+                  c.key)
+            << c.x << "," << c.y;
+        EXPECT_EQ(left_down, (c.buttons & left) != 0 && c.flags != MOUSE_WHEELED)
+            << c.x << "," << c.y;
     }
 }
 #endif
