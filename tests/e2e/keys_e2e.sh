@@ -20,12 +20,10 @@ prompted
 keys M-2 # block 2 has one way to go: left, to the free cell
 wait_at 24 69 "Moves: 1" "Alt+2 taken as 2"
 keys Home
-keys -l "${ESC}[7~" "${ESC}[H" "${ESC}OH" "${ESC}[1~"
 slowly "$ESC" "[" "A"
 keys C-s # no flow control: Ctrl-S freezes nothing, it is refused like any key
 keys -l 3 # block 3 can now go up or left
 wait_at 24 28 "$DIRECTION" "the direction prompt after Home and a split arrow"
-keys Home
 slowly "$ESC" "[" "D"
 wait_at 24 69 "Moves: 2" "a split Left arrow at the direction prompt"
 expect_at 12 46 "┌─────────┐" "block 3 moved left"

@@ -1,8 +1,8 @@
 # blockslide-a in terminals of other shapes and kinds: centred in a larger one, a notice in a
 # smaller one, and the board back when it grows again; a locale without UTF-8; standard input not
-# a terminal, or sizes in the environment that make no sense; a terminal that goes away; the bell
-# for a refused key where no sound can be played, but not with --silent; and a sound server that
-# never answers, which holds up neither the bell nor the end.
+# a terminal, or sizes in the environment that make no sense; standard error closed; a terminal
+# that goes away; the bell for a refused key where no sound can be played, but not with --silent;
+# and a sound server that never answers, which holds up neither the bell nor the end.
 
 . "$(dirname "$0")/lib.sh"
 
@@ -42,6 +42,15 @@ for setting in "</dev/null:standard input and output must be a terminal" \
     [ "$(cat "$RUN/err")" = "blockslide-a: ${setting#*:}" ] || fail "said: $(cat "$RUN/err")"
     ok "$command: status 1 and \"${setting#*:}\""
 done
+
+run '"$GAME" 2>&-' # standard error closed: the audio library's words must go nowhere
+prompted
+keys -l x
+sleep 0.5
+not eval 'tmx capture-pane -p | grep -qi alsa' || fail "library text on the screen with 2>&-"
+keys Escape
+ended 0
+ok "with standard error closed, nothing but the game reaches the screen"
 
 run '(trap "" HUP; "$GAME" 2>err; echo $? >lost)'
 prompted
