@@ -1,33 +1,36 @@
 # --help and --version answer on standard output with status 0; an unknown argument, or either of
-# them with another, gets the usage on standard error with status 2; none of them draws on the
-# terminal or changes its modes.
+# them with another, gets the usage on standard error with status 2; standard input that is not a
+# terminal, or a size in the environment that makes no sense, one line and status 1. None of them
+# draws on the terminal or changes its modes.
 
 . "$(dirname "$0")/lib.sh"
 version=$(sed -n 's/^project(blockslide VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
 
 for GAME in "$GAME_A" "$GAME_B"; do
     name=$(basename "$GAME")
-    # arguments | status | stream with the answer | its first line
-    while IFS='|' read -r arguments status stream first; do
-        run "\"\$GAME\" $arguments >out 2>err"
+    # environment | arguments | status | stream with the answer | its first line
+    while IFS='|' read -r environment arguments status stream first; do
+        run "$environment \"\$GAME\" $arguments 2>err"
         ended "$status"
         restored
         [ "$(head -n 1 "$RUN/$stream")" = "$first" ] ||
             fail "$name $arguments: first line [$(head -n 1 "$RUN/$stream")], expected [$first]"
         quiet=out && [ "$stream" = out ] && quiet=err
         [ ! -s "$RUN/$quiet" ] || fail "$name $arguments: std$quiet should be empty"
-        case $first in *" $version") ;; *)
+        case $first in *" $version" | *terminal* | *COLUMNS) ;; *)
             for part in "Usage: $name [--silent] [--no-mouse]" '--no-mouse' "man 6 $name" 'T a tip'; do
                 grep -qF -e "$part" "$RUN/$stream" || fail "$name $arguments: no \"$part\" in the usage"
             done ;;
         esac
         ok "$name $arguments: status $status, $first"
     done <<EOF
---help|0|out|Usage: $name [--silent] [--no-mouse]
---silent --help|0|out|Usage: $name [--silent] [--no-mouse]
---version|0|out|$name $version
---bogus|2|err|$name: unknown argument: --bogus
---help extra|2|err|$name: unknown argument: extra
---version --help|2|err|$name: unknown argument: --help
+|--help >out|0|out|Usage: $name [--silent] [--no-mouse]
+|--silent --help >out|0|out|Usage: $name [--silent] [--no-mouse]
+|--version >out|0|out|$name $version
+|--bogus >out|2|err|$name: unknown argument: --bogus
+|--help extra >out|2|err|$name: unknown argument: extra
+|--version --help >out|2|err|$name: unknown argument: --help
+|</dev/null|1|err|$name: standard input and output must be a terminal
+LINES=25x||1|err|$name: cannot use the terminal size given by \$LINES and \$COLUMNS
 EOF
 done
