@@ -59,33 +59,25 @@ std::vector<PlayCase> play_cases() {
     const std::string long_game = repeated("9R 9L ", 500) + "2L ";  // 1001 moves
     const Flash stuck = flashed(5, kBlue, kYellow, 1), unflashed = flashed(9, 0, kWhite, 0);
     std::vector<PlayCase> cases = {
-        {"SolvedA", a, solution(a, 1) + "~1", kCongratulation, "done2", 9 * kFlashMs,
-         flashed(10, 0, kWhite, 5), 0, &kCongratulation},
         {"SolvedB1", b, solution(b, 1) + "<Esc>", kCongratulation, "done2", 9 * kFlashMs,
-         flashed(9, 0, kWhite, 5), 0, &kCongratulation},
-        {"SolvedB2", b, solution(b, 2) + "~q", kCongratulation, "ding2 done2", 9 * kFlashMs,
          flashed(9, 0, kWhite, 5), 0, &kCongratulation},
         {"SolvedAByMouse", a, solution(a, 1, "@") + "~1", kCongratulation, "done2",
          9 * kFlashMs, flashed(10, 0, kWhite, 5), 0},
         {"SolvedB2ByMouse", b, "*8,5 " + solution(b, 2, "@").substr(2) + "~!", kCongratulation,
          "ding2 done2", 9 * kFlashMs, flashed(9, 0, kWhite, 5), 0},
-        {"OtherGoalB", b, solution(b, 2).substr(2), kBlankStatus},
         {"OtherGoalB2", b, "G " + solution(b, 1), kBlankStatus, "ding2"},
         // A key stops auto-play after the pause that follows a move: no flash, a fresh puzzle,
         // whose first move blanks the prompt.
         {"AutoPlayStoppedEarly", b, "~A =2D", kBlankStatus, "ding2 ding2", replay_move_time(2),
          unflashed, kPlaying, nullptr, 100, "x2"},
-        {"AutoPlayStoppedAfterMove1", b, "~A", kFirstPrompt, "ding2 ding2", replay_move_time(2),
-         unflashed, kPlaying, nullptr, 1250},
         {"AutoPlayStoppedAfterMove4", b, "~A", kFirstPrompt, "ding2 ding2", replay_move_time(5),
          unflashed, kPlaying, nullptr, 3000},
         {"KeysBeforeAutoPlayDropped", a, "~Ax " + solution(a, 1, "="), kAnyKey, "ding2",
          replay_move_time(118) + kReplayPauseMs + 5 * kFlashMs, flashed(10, 0, kWhite, 3)},
         {"NoGameInA", a, "~gg", kFirstPrompt, "beep2 beep2", 0, kNoFlash, kPlaying, &kFirstPrompt},
-        {"OnlyWayA2L", a, "2L", kBlankStatus}, {"OnlyWayA9R", a, "9R", kBlankStatus},
-        {"OnlyWayB2D", b, "2D", kBlankStatus}, {"OnlyWayB5L", b, "5L", kBlankStatus},
+        {"OnlyWayA2L", a, "2L", kBlankStatus}, {"OnlyWayB5L", b, "5L", kBlankStatus},
+        {"DownArrow", b, "2D 2D 1D 1D", kBlankStatus},
         {"TwoWaysAskForAnArrow", b, kTwoWays, kDirectionPrompt},
-        {"UpArrow", b, "2D 2D 1D 1U", kBlankStatus}, {"DownArrow", b, "2D 2D 1D 1D", kBlankStatus},
         {"TwoWaysInA", a, "2L 3 2D", kBlankStatus},
         {"CommandAtThePrompt", b, kTwoWays + "f", kDirectionPrompt},
         {"OtherBlockAtThePrompt", b, kTwoWays + "2U", kBlankStatus},
@@ -102,18 +94,13 @@ std::vector<PlayCase> play_cases() {
         {"StripsOfTheBigBlock", b, "2D 2D 1D 1D 9R 9L", kBlankStatus},
         {"HundredMoves", b, repeated("5L 5R ", 50), kBlankStatus},
         {"Back", a, "2L 1D 6R B", kBlankStatus},
-        {"BackOfARightMove", a, "9R b", kBlankStatus},
         {"MovesAfterBack", a, "2L 1D b 1D b b", kBlankStatus},
-        {"BackAtThePrompt", a, "2L 3 b", kBlankStatus},
         {"BackAtThePromptEmpties", a, "2L 3 b b", kBlankStatus, "beep2"},
         {"LastAndBackAtTheStart", a, "~L b", kFirstPrompt, "beep2 beep2", 0, kNoFlash, kPlaying, &kFirstPrompt},
         {"HelpEmptiesTheHistory", a, "2L H ~x b F F", kFirstPrompt, "beep2"},
-        {"GameEmptiesTheHistory", b, "2D G b F F", kFirstPrompt, "ding2 beep2"},
-        {"LastFlashesRed", a, "2L ~L", kBlankStatus, "", kFlashMs, flashed(2, kRed, kWhite, 1)},
         {"LastAfterBack", a, "2L 1D b ~l", kBlankStatus, "", kFlashMs, flashed(2, kRed, kWhite, 1)},
         {"BackReachesTheNewest1000", a, long_game + "3L " + repeated("B ", 1000), kBlankStatus},
         {"Back1001Beeps", a, long_game + repeated("B ", 1001), kBlankStatus, "beep2"},
-        {"QuitQuestion", a, "2L Q", kQuitQuestion, "ding2", 0, kNoFlash, kPlaying, &kQuitQuestion},
         {"LowerNGoesOn", a, "2L q ~n", kBlankStatus, "ding2"},
         {"CommandAfterN", a, "2L q ~N B", kBlankStatus, "ding2"},
         {"EscAtThePromptAsks", a, "2L 3 <Esc>", kQuitQuestion, "ding2"},
@@ -121,7 +108,6 @@ std::vector<PlayCase> play_cases() {
         {"EscAtTheStartEnds", a, "<Esc>", kFirstPrompt, "", 0, kNoFlash, 0},
         // The tip flashes as Last does and changes nothing: Back still takes back the last move.
         {"TipAtTheStart", a, "~t", tip("118 moves to go"), "", kFlashMs, flashed(2, kRed, kWhite, 1)},
-        {"TipAfterMoves", b, "2D 2D ~T", tip("39 moves to go"), "", kFlashMs, flashed(1, kRed, kWhite, 1)},
         {"TipThenBack", b, "2D 2D ~T b", kBlankStatus, "", kFlashMs},
         {"TipAtThePrompt", b, "G " + kTwoWays + "~t", tip("80 moves to go"), "ding2", kFlashMs},
         {"ClickAtThePromptIsTheArrow", b, kTwoWays + "*4,40 =1U", kBlankStatus},
@@ -137,9 +123,8 @@ std::vector<PlayCase> play_cases() {
          "ding2 beep2 beep2 ding2 ding2 ding2", replay_move_time(2), kNoFlash, kPlaying, nullptr, 100},
         {"BellWithoutASoundDevice", a, "~x 2L q", kQuitQuestion, "bell", 0, kNoFlash, kPlaying, nullptr, -1,
          "", false},
-        {"EscAfterAMoveEnds", b, "4R <Esc>", kBlankStatus, "", 0, kNoFlash, 0},
     };
-    for (std::string yes : {"<Enter>", "~Y", "~y", "<Space>", "~2", "<Down>", "<Esc>"})  // all quit
+    for (std::string yes : {"<Enter>", "~y", "<Down>", "<Esc>"})  // all quit
         cases.push_back({"Answer" + std::to_string(cases.size()), a, "2L 3 <Esc> " + yes,
                          kQuitQuestion, "ding2", 0, kNoFlash, 0});
     return cases;
