@@ -134,6 +134,18 @@ void give_crashes_a_stack() {
     sigaltstack(&own, nullptr);
 }
 
+// pipe2() is not everywhere: the flags are set one by one.
+void open_wake_pipe() {
+    if (pipe(g_wake) != 0) {
+        g_wake[0] = g_wake[1] = -1;
+        return;
+    }
+    for (int end : g_wake) {
+        fcntl(end, F_SETFL, fcntl(end, F_GETFL) | O_NONBLOCK);
+        fcntl(end, F_SETFD, FD_CLOEXEC);
+    }
+}
+
 bool take(volatile sig_atomic_t& flag) {
     const bool was_set = flag != 0;
     flag = 0;
@@ -145,7 +157,7 @@ bool take(volatile sig_atomic_t& flag) {
 void install(std::string_view emergency_reset) {
     g_reset_length = std::min(emergency_reset.size(), g_reset.size());
     std::copy_n(emergency_reset.data(), g_reset_length, g_reset.data());
-    if (g_wake[0] == -1 && pipe2(g_wake, O_NONBLOCK | O_CLOEXEC) != 0) g_wake[0] = g_wake[1] = -1;
+    if (g_wake[0] == -1) open_wake_pipe();
     g_alarm_was_ignored = ignored_now(SIGALRM);
     for (int number : ending_signals()) {
         // One started with it ignored keeps it ignored (nohup, for one).
