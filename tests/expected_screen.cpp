@@ -1,5 +1,7 @@
 #include "tests/expected_screen.h"
 
+#include <map>
+
 #include "console/cp437.h"
 
 namespace blockslide::test {
@@ -10,8 +12,11 @@ constexpr int kStatusStart = 13, kStatusWidth = 50;
 constexpr int kMostReported = 8;
 
 std::string picture_glyph(std::span<const std::string_view> picture, int row, int column) {
-    const std::vector<std::string> glyphs = glyphs_of(picture[row - 1]);
-    return column <= static_cast<int>(glyphs.size()) ? glyphs[column - 1] : " ";
+    static std::map<const char*, std::vector<std::string>> read;  // the pictures are constant
+    const std::string_view line = picture[row - 1];
+    auto [at, added] = read.try_emplace(line.data());
+    if (added) at->second = glyphs_of(line);
+    return column <= static_cast<int>(at->second.size()) ? at->second[column - 1] : " ";
 }
 
 bool is_blank(const std::string& glyph) {

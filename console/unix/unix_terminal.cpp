@@ -124,8 +124,8 @@ std::string UnixTerminal::wait_key() {
     }
 }
 
+// Signals are seen by the sleep that always follows.
 std::string UnixTerminal::poll_key() {
-    after_signals();
     read_input(0);
     decoder_.expire(now_ms());
     return next_key();
