@@ -91,6 +91,7 @@ const Case kCases[] = {
      {press(1, 1), release(1, 1), press(5, 100), press(5, 10), release(5, 10), press(30, 90), release(30, 90)}},
     {"other_buttons_wheel_and_motion_give_nothing",
      {{0, escs("[", {"M\"!!", "M`!!", "<2;1;1M", "<2;1;1m", "<64;1;1M", "<65;1;1M", "<32;3;3M", "96;1;1M"}) + "z"}}, {"z"}},
+    {"x10_report_ending_in_a_high_byte", {{0, "\x1b[M !\xc5z"}}, {press(165, 1), "z"}},
     {"mouse_report_in_pieces", {{0, "\x1b[M "}, {30, "\xc2"}, {30, "\x84%2"}}, {press(5, 100), "2"}},
     {"million_escapes_in_one_read", escapes(1'000'000, 1'000'000), std::vector<std::string>(16, "\x1b")},
     {"million_escapes_in_256_byte_reads", escapes(1'000'000, 256), std::vector<std::string>(16, "\x1b")},

@@ -16,6 +16,12 @@ for signal in INT:130 USR1:138 HUP:129 TERM:143 QUIT:131; do
     ok "SIG${signal%:*} restores the terminal and ends the game with status ${signal#*:}"
 done
 
+run '(trap "" ALRM; "$GAME" 2>err)' # started with SIGALRM ignored, the rest still end it
+prompted
+kill -TERM "$(pgrep -f -x "$GAME")"
+ended 143
+ok "started with SIGALRM ignored, SIGTERM still ends the game"
+
 play
 prompted
 pid=$(game_pid) server=$(tmx display-message -p '#{pid}')
