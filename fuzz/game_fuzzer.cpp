@@ -13,13 +13,10 @@
 #include "fuzz/fuzz_script.h"
 #include "tests/board_model.h"
 
-namespace blockslide {
-
+namespace blockslide::test {
 namespace {
 
-using test::kGridColumns, test::kGridRows;
-constexpr int kFrameTop = 1, kFrameBottom = 22, kFrameLeft = 11, kFrameRight = 69, kBarRows = 10;
-constexpr int kFrameRows = kFrameBottom - kFrameTop + 1;
+constexpr int kBoxRows = kBoxBottom - kBoxTop + 1;
 constexpr std::uint8_t kFullBlockGlyph = 0xDB;  // the bar shows its glyph, not its background
 
 void check_paper(int row, int column, int paper) {
@@ -30,20 +27,20 @@ void check_paper(int row, int column, int paper) {
 
 // A row of the dark gray box round the board, with the puzzle's bar on its right.
 void check_frame_row(int row, int bar_top) {
-    const int board_right = test::kBoardLeft + kGridColumns * test::kCellWidth;
-    for (int column = kFrameLeft; column <= kFrameRight; ++column) {
-        const bool inside = row != kFrameTop && row != kFrameBottom && column >= test::kBoardLeft &&
-                            column < board_right;
-        const bool bar = column == kFrameRight && row >= bar_top && row < bar_top + kBarRows;
+    const int board_right = kBoardLeft + kGridColumns * kCellWidth;
+    for (int column = kBoxLeft; column <= kBoxRight; ++column) {
+        const bool inside =
+            row != kBoxTop && row != kBoxBottom && column >= kBoardLeft && column < board_right;
+        const bool bar = column == kBoxRight && row >= bar_top && row < bar_top + kBarRows;
         if (bar && console_screen().cell(row, column).character != kFullBlockGlyph)
             broken_rule("the bar has a gap at row %d", row);
-        if (!inside && !bar) check_paper(row, column, test::kDarkGray);
+        if (!inside && !bar) check_paper(row, column, kDarkGray);
     }
 }
 
 class ModelCheck : public TurnObserver {
 public:
-    explicit ModelCheck(const test::ProgramFacts& program) : model_(program) {}
+    explicit ModelCheck(const ProgramFacts& program) : model_(program) {}
 
     void between_turns(const GameState& game, bool fresh_start) override {
         fresh_start ? start_over(game) : follow(game);
@@ -51,14 +48,14 @@ public:
         // A little more each turn, so that a stray stroke anywhere shows.
         const int cell = turns_ % (kGridColumns * kGridRows);
         check_cells({cell % kGridColumns, cell / kGridColumns, 1, 1, 0});
-        check_frame_row(kFrameTop + turns_++ % kFrameRows, puzzle(game).bar_first_row);
+        check_frame_row(kBoxTop + turns_++ % kBoxRows, puzzle(game).bar_first_row);
         if (game.solved != model_.at_goal(puzzle(game)))
             broken_rule("solved is %d after move %d", game.solved, game.move_count);
     }
 
 private:
     // Any game number but the first means the last puzzle: the second, where there is one.
-    const test::PuzzleFacts& puzzle(const GameState& game) const {
+    const PuzzleFacts& puzzle(const GameState& game) const {
         const auto& puzzles = model_.program().puzzles;
         return puzzles[game.game_number == kFirstPuzzle ? 0 : puzzles.size() - 1];
     }
@@ -67,7 +64,7 @@ private:
         model_.start_over();
         if (game.move_count != 0 || !game.history.empty())
             broken_rule("a puzzle started with %d moves counted", game.move_count);
-        for (int row = kFrameTop; row <= kFrameBottom; ++row)
+        for (int row = kBoxTop; row <= kBoxBottom; ++row)
             check_frame_row(row, puzzle(game).bar_first_row);
         check_cells({0, 0, kGridColumns, kGridRows, 0});
     }
@@ -98,14 +95,14 @@ private:
     // Every block where the model has it; the cells a moved block left and took.
     void compare_blocks(const GameState& game, bool fresh_start) {
         for (int number = 1; number <= model_.program().block_count(); ++number) {
-            const test::Block& now = model_.block(number);
-            const test::ScreenRect want = test::on_screen(now);
-            const Block& shown = game.block(number);
+            const Block& now = model_.block(number);
+            const ScreenRect want = on_screen(now);
+            const blockslide::Block& shown = game.block(number);
             if (shown.top_row != want.top || shown.left_column != want.left ||
                 shown.width != want.width || shown.height != want.height)
                 broken_rule("block %d at row %d, column %d after move %d, not %d, %d", number,
                             shown.top_row, shown.left_column, game.move_count, want.top, want.left);
-            test::Block& before = checked_[number];
+            Block& before = checked_[number];
             if (!fresh_start && (before.column != now.column || before.row != now.row)) {
                 check_cells(before);
                 check_cells(now);
@@ -115,12 +112,12 @@ private:
     }
 
     // Each cell of the board shows its block's body colour for background, or black.
-    void check_cells(const test::Block& cells) const {
+    void check_cells(const Block& cells) const {
         for (int column = cells.column; column < cells.column + cells.columns; ++column) {
             for (int row = cells.row; row < cells.row + cells.rows; ++row) {
                 const int number = model_.block_at(column, row);
-                const int paper = number != 0 ? model_.block(number).color : test::kBlack;
-                const test::ScreenRect rect = test::on_screen({column, row, 1, 1, paper});
+                const int paper = number != 0 ? model_.block(number).color : kBlack;
+                const ScreenRect rect = on_screen({column, row, 1, 1, paper});
                 for (int y = rect.top; y < rect.top + rect.height; ++y)
                     for (int x = rect.left; x < rect.left + rect.width; ++x)
                         check_paper(y, x, paper);
@@ -128,21 +125,21 @@ private:
         }
     }
 
-    test::Board model_;
-    std::array<test::Block, kMaxBlocks + 1> checked_{};  // as last compared, by number
+    Board model_;
+    std::array<Block, kMaxBlocks + 1> checked_{};  // as last compared, by number
     int turns_ = 0;
 };
 
 }  // namespace
-
-}  // namespace blockslide
+}  // namespace blockslide::test
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace blockslide;
+    using namespace blockslide::test;
     if (size == 0) return 0;
     ScriptedConsole backend;  // recording no frames or cue screens: copies cost time
     const bool first_game = type_fuzz_script({data, size}, &backend);
-    const test::ProgramFacts& program = first_game ? test::farnswog() : test::traxolumbine();
+    const ProgramFacts& program = first_game ? farnswog() : traxolumbine();
     ModelCheck check(program);
     ConsoleSession session(backend, backend);
     try {

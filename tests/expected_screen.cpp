@@ -7,7 +7,6 @@
 namespace blockslide::test {
 namespace {
 
-constexpr int kBoxTop = 1, kBoxBottom = 22, kBoxLeft = 11, kBoxRight = 69, kBarRows = 10;
 constexpr int kStatusStart = 13, kStatusWidth = 50;
 constexpr int kMostReported = 8;
 

@@ -19,6 +19,8 @@ inline constexpr int kBrown = 6, kLightGray = 7, kDarkGray = 8, kLightCyan = 11,
 inline constexpr int kYellow = 14, kWhite = 15;
 inline constexpr int kCellWidth = 11, kCellHeight = 5, kGridColumns = 5, kGridRows = 4;
 inline constexpr int kBoardTop = 2, kBoardLeft = 13, kStatusRow = 24, kCounterColumn = 69;
+// The dark gray box round the board, with the puzzle's bar in its right edge.
+inline constexpr int kBoxTop = 1, kBoxBottom = 22, kBoxLeft = 11, kBoxRight = 69, kBarRows = 10;
 inline constexpr int kUp = 1, kRight = 2, kDown = 4, kLeft = 8;
 // The scan codes of the arrow keys, in the order up, right, down, left.
 inline constexpr int kArrowScanCodes[] = {72, 77, 80, 75};
@@ -35,7 +37,8 @@ struct StatusText {
 inline constexpr StatusText kBlankStatus{"", 13, 0, 0};
 inline constexpr StatusText kFirstPrompt{"Select your first move", 29, kLightGray, 0};
 inline constexpr StatusText kDirectionPrompt{"Specify direction (arrow)", 28, kLightGray, 0};
-inline constexpr StatusText kQuitQuestion{" Do you wish to quit the game? (Y/n) ", 22, kMagenta, kWhite};
+inline constexpr StatusText kQuitQuestion{" Do you wish to quit the game? (Y/n) ", 22, kMagenta,
+                                          kWhite};
 inline constexpr StatusText kCongratulation{" CONGRATULATIONS! ", 31, kRed, kWhite};
 inline constexpr StatusText kAnyKey{"<any key>", 36, kLightRed, 0};
 
@@ -60,6 +63,8 @@ struct ProgramFacts {
     int block_count() const { return static_cast<int>(blocks.size()); }
 };
 
+// Blocks in the order of their numbers: column, row, columns, rows, colour.
+// clang-format off
 inline const ProgramFacts& farnswog() {
     static const ProgramFacts facts{farnswog_puzzles, "1234567890",
         {{4, 0, 1, 1, kBrown}, {4, 1, 1, 1, kCyan}, {4, 2, 1, 1, kGreen}, {4, 3, 1, 1, kRed},
@@ -80,5 +85,6 @@ inline const ProgramFacts& traxolumbine() {
          {"     TRAXOLUMBINE #2 - move the big blue block to the upper right.", 3, 0, 2, 83}}};
     return facts;
 }
+// clang-format on
 
 }  // namespace blockslide::test

@@ -28,7 +28,7 @@ const StartCase kStarts[] = {
     {"BarGrayAfterARefusedKeyA", a, "X", "beep2", kLightGray},
     {"RestartA", a, "2L 1D R", "ding2"},
     {"RestartEmptiesTheHistory", a, "2L 1D r ~b", "ding2 beep2", kLightGray},
-    {"ZombieSurvivesRestart", a, "f 2L r", "ding2"}, {"ZombieSurvivesG", b, "f g", "ding2"},
+    {"ZombieSurvivesRestart", a, "f 2L r", "ding2"},
     {"SecondFGivesTheNiceManBack", b, "f F r", "ding2"},
     // The key that closes the instructions is no command.
     {"HelpClosedByEsc", a, "f H <Esc>", ""}, {"HelpClosedByABlockKey", a, "H ~3", ""},

@@ -88,14 +88,16 @@ ended() {
 }
 
 # restored: the terminal modes are those the program started with, the normal
-# screen is back with a visible cursor and normal cursor keys, and $MARK
-# stands on row 1 (nothing was drawn) or 24 (below the last screen), alone.
+# screen is back with a visible cursor, normal cursor keys and no mouse
+# reports, and $MARK stands on row 1 (nothing was drawn) or 24 (below the last
+# screen), alone.
 restored() {
     within "$MARK on row 1 or 24" eval 'at 1 1 "$MARK" || at 24 1 "$MARK"'
     cmp -s "$RUN/stty.before" "$RUN/stty.after" ||
         fail "the terminal modes changed: $(cat "$RUN/stty.before") to $(cat "$RUN/stty.after")"
     flags=$(tmx display-message -p '#{alternate_on} #{cursor_flag} #{keypad_cursor_flag}')
-    [ "$flags" = "0 1 0" ] || fail "alternate screen, cursor, cursor keys mode: $flags, not 0 1 0"
+    flags="$flags $(tmx display-message -p '#{mouse_any_flag}')"
+    [ "$flags" = "0 1 0 0" ] || fail "alternate screen, cursor, cursor keys, mouse: $flags, not 0 1 0 0"
     [ -z "$(tmx capture-pane -p | sed "0,/^$MARK/d" | tr -d ' \n')" ] ||
         fail "the screen shows more than \"$MARK\" after the program"
 }
