@@ -109,6 +109,7 @@ std::vector<PlayCase> play_cases() {
         {"TipAtThePrompt", b, "G " + kTwoWays + "~t", tip("80 moves to go"), "ding2", kFlashMs},
         {"ClickAtThePromptIsTheArrow", b, kTwoWays + "*4,40 =1U", kBlankStatus},
         {"ClickOffTheBoardAtThePrompt", b, kTwoWays + "*23,40 *1,1", kDirectionPrompt},
+        {"DragAcrossFreeCellsAtThePrompt", b, kTwoWays + "*4,40>14,40", kDirectionPrompt},
         {"DragTheWrongWay", a, "@5D", kFirstPrompt, "beep2", kFlashMs, flashed(5, 0, kWhite, 1)},
         {"DragOntoTheBoxRefused", a, "@1U", kFirstPrompt, "beep2", kFlashMs, flashed(1, 0, kWhite, 1)},
         {"ClickOnQuit", a, "2L *14,7", kQuitQuestion, "ding2"},

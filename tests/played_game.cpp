@@ -1,6 +1,7 @@
 #include "tests/played_game.h"
 
 #include <cctype>
+#include <cstdio>
 
 #include "console/console.h"
 #include "console/keys.h"
@@ -44,12 +45,13 @@ void PlayedGame::play(std::string_view steps) {
         } else if (step[0] == '@') {
             mouse_move(step.substr(1));
         } else if (step[0] == '*') {
-            const int row = std::stoi(std::string(step.substr(1)));
-            const int column = std::stoi(std::string(step.substr(step.find(',') + 1)));
-            click(row, column, row, column);
+            int row = 0, column = 0, to_row = 0, to_column = 0;
+            const bool drag = std::sscanf(std::string(step).c_str(), "*%d,%d>%d,%d", &row, &column,
+                                          &to_row, &to_column) == 4;
+            drag ? click(row, column, to_row, to_column) : click(row, column, row, column);
             // A word of the command bar: its letter.
             const std::string_view picture_row = program.start_screen[std::min(row, 22) - 1];
-            if (row >= 8 && column >= 4 && column <= 7 && picture_row.size() > 3)
+            if (!drag && row >= 8 && column >= 4 && column <= 7 && picture_row.size() > 3)
                 letter(picture_row[3]);
         } else if (const auto [number, direction] = board.decode(step); number != 0) {
             for (const std::string& key : board.keys_for(number, direction)) console.type_key(key);

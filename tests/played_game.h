@@ -19,8 +19,8 @@ public:
     // model ("=2L": on the model only; "@2L": made with the mouse, a click where the block has one
     // way and a drag where it has two, and a drag the wrong way if it has none); F, B, R, G, H and
     // T in either case are typed and carried out on the model; <Esc>, <Enter>, <Space>, <Up>,
-    // <Down>, <Left> and <Right> are those keys; "*row,column" is a click there; anything else,
-    // or after "~", is typed as it stands.
+    // <Down>, <Left> and <Right> are those keys; "*row,column" is a click there and
+    // "*row,column>row,column" a drag; anything else, or after "~", is typed as it stands.
     explicit PlayedGame(const ProgramFacts& program, std::string_view steps = "");
     void play(std::string_view steps);
     // Runs until the program ends (its exit code) or waits for a key it lacks.
