@@ -1,6 +1,7 @@
 // The console's own rules on every platform: text wraps after column 80; the last cell scrolls the
-// screen only when more follows, and a locate first calls that off; a newline on row 25 scrolls a
-// blank row in, in the current colour; an out-of-range row, column or colour keeps the current one.
+// screen only when more follows, and a locate or a clear first calls that off; a newline on row 25
+// scrolls a blank row in, in the current colour; an out-of-range row, column or colour keeps the
+// current one.
 #include <gtest/gtest.h>
 
 #include "console/screen_model.h"
@@ -32,6 +33,12 @@ TEST(Console, WrapsAfterColumn80AndScrollsOnlyWhenMoreFollows) {
     screen.newline();  // a blank row in, the rest up one
     EXPECT_EQ(std::string({at(screen, 24, 80), at(screen, 25, 1)}), "z ");
     EXPECT_EQ(screen.cell_attribute(25, 80), make_attribute(3, 5));
+    screen.locate(25, 80);
+    screen.print("z");
+    screen.clear();  // calls the scroll off too: no row in the next colour
+    screen.set_color(1, 2);
+    screen.print("c");
+    EXPECT_EQ(screen.cell_attribute(25, 1), make_attribute(3, 5));
 }
 
 TEST(Console, KeepsWhatIsOutOfRange) {
