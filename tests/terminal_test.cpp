@@ -61,6 +61,14 @@ TEST(GlyphTable, SendsEachGlyphAsTheTerminalCanShowIt) {
     }
 }
 
+// A vt100 asks its driver for delays ("$<50>"); the game's own writes need none.
+TEST(TerminalCodes, LeaveOutPadding) {
+    std::string problem;
+    const std::optional<TerminalCodes> codes = load_terminal_codes("vt100", problem);
+    ASSERT_TRUE(codes) << problem;
+    EXPECT_EQ(codes->clear, "\033[H\033[J");
+}
+
 // One cell of white on red, on a terminal that takes ISO 6429 colours: one SGR sets both.
 TEST(ScreenWriter, ChangesBothColoursInOneSequence) {
     std::string problem;

@@ -1,6 +1,6 @@
 # blockslide-a in a real terminal, fed keys that start with Esc: Alt with a digit, F11; Ctrl-S,
-# which freezes nothing; and a held key that cannot bury a later one. (Sequences whose bytes come
-# apart over a slow link: the key decoder's own test.)
+# which freezes nothing; a held key that cannot bury a later one; and a lone Esc during auto-play.
+# (Sequences whose bytes come apart over a slow link: the key decoder's own test.)
 
 . "$(dirname "$0")/lib.sh"
 
@@ -32,3 +32,13 @@ keys -l y
 ended 0
 restored
 ok "q after 600 refused presses is answered within 5 s"
+
+play
+prompted
+keys -l A
+wait_at 24 21 "Auto-Play in Progress" "the auto-play caption"
+keys Escape
+prompted "after Esc stopped auto-play"
+keys Escape
+ended 0
+ok "a lone Esc stops auto-play"

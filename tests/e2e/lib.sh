@@ -35,18 +35,19 @@ SELECT='Select your first move' QUESTION=' Do you wish to quit the game? (Y/n) '
 BOX_TOP="┌$(repeat ─ 57)┐" BOX_BOTTOM="└$(repeat ─ 57)┘" PAD=$(repeat ' ' 100)
 
 # run COMMAND: the shell command (which may use $GAME) in a fresh 80 x 25 terminal, in its own
-# directory $RUN. When it ends, $RUN/status holds its exit status, stty.before and stty.after the
-# terminal modes around it, and $MARK follows on the screen.
+# directory $RUN. When it ends, $RUN/status holds its exit status, modes.before and modes.after the
+# terminal modes and descriptor flags around it, and $MARK follows on the screen.
 run() {
     RUNS=$((RUNS + 1)) && RUN=$DIR/run$RUNS && mkdir "$RUN"
     cat >"$RUN/run.sh" <<EOF
 cd '$RUN' || exit 1
-stty -g >stty.before
+modes() { stty -g && grep -h flags /proc/\$\$/fdinfo/0 /proc/\$\$/fdinfo/1; } # and O_NONBLOCK
+modes >modes.before
 export TERM=$TERM_TYPE LC_ALL=C.UTF-8
 trap : INT # Ctrl-C ends the program, not this script
 $1
 status=\$?
-stty -g >stty.after
+modes >modes.after
 echo \$status >status.new && mv status.new status
 echo '$MARK'
 exec sleep 100
@@ -93,8 +94,8 @@ ended() {
 # screen), alone.
 restored() {
     within "$MARK on row 1 or 24" eval 'at 1 1 "$MARK" || at 24 1 "$MARK"'
-    cmp -s "$RUN/stty.before" "$RUN/stty.after" ||
-        fail "the terminal modes changed: $(cat "$RUN/stty.before") to $(cat "$RUN/stty.after")"
+    cmp -s "$RUN/modes.before" "$RUN/modes.after" ||
+        fail "the terminal modes changed: $(cat "$RUN/modes.before") to $(cat "$RUN/modes.after")"
     flags=$(tmx display-message -p '#{alternate_on} #{cursor_flag} #{keypad_cursor_flag}')
     flags="$flags $(tmx display-message -p '#{mouse_any_flag}')"
     [ "$flags" = "0 1 0 0" ] || fail "alternate screen, cursor, cursor keys, mouse: $flags, not 0 1 0 0"

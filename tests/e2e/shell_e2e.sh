@@ -1,6 +1,7 @@
 # blockslide-a started from an interactive shell: a 64 KB paste that begins by ending the game
 # leaves nothing for the shell to run, and the whole last screen stays with the prompt below it;
-# after Ctrl-Z, a shell that sets its own title and fg, the window has the game's title again.
+# Ctrl-Z gives the shell its screen, cursor and mouse back; after a shell that sets its own title
+# and fg, the window has the game's title again.
 
 . "$(dirname "$0")/lib.sh"
 
@@ -33,6 +34,8 @@ start_in_shell
 within "the game's title" title "$TITLE"
 keys C-z
 within "the shell's prompt after Ctrl-Z" prompt
+flags=$(tmx display-message -p '#{alternate_on} #{cursor_flag} #{mouse_any_flag}')
+[ "$flags" = "0 1 0" ] || fail "alternate screen, cursor, mouse after Ctrl-Z: $flags, not 0 1 0"
 keys -l "printf '${ESC}]0;shell\\007'; fg" && keys Enter
 prompted "after fg"
 within "the game's title after fg" title "$TITLE"
