@@ -99,6 +99,7 @@ const Case kCases[] = {
     {"long_sequence_gives_nothing", {{0, "\x1b[" + std::string(100'000, '1') + "A"}}, {}},
     {"escdelay_longer_makes_alt", {{0, "\x1b"}, {100, "x"}}, {"x"}, 200},
     {"escdelay_shorter_makes_esc", {{0, "\x1b"}, {30, "x"}}, {"\x1b", "x"}, 25},
+    {"stray_bytes_give_nothing", {{0, "\x80z\xff"}}, {"z"}},
     {"utf_8_in_pieces_euro_double_line_c1_emoji", {{0, "\xc3"}, {10, "\xa9\xe2\x82\xac\xe2\x95\x90\xc2\x80\xf0\x9f\x98\x80"}}, {"\x82", "\xcd"}},
     {"held_key_then_q_keeps_q", held_key_then('q'), {"a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "q"}},
     {"paste_keeps_its_beginning", {{0, "2qy" + std::string(30, 'a')}}, {"2", "q", "y", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a"}},
