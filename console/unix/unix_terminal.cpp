@@ -90,6 +90,9 @@ void UnixTerminal::give_back(std::string& out) {
     if (placement_.too_small()) {
         if (!alternate) out += codes_.clear;  // no half a board left behind
     } else if (alternate) {
+        // The shell's cursor may stand mid-line (type-ahead echoed before its
+        // prompt, a command that printed no newline): start the rows at its beginning.
+        out += '\r';
         writer.lines(*shown_, kScreenRows - 1, placement_.columns, out);
         writer.plain(out);
     } else {

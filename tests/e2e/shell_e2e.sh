@@ -1,4 +1,4 @@
-# blockslide-a started from an interactive shell: a 64 KB paste that begins by ending the game
+# blockslide-a started from an interactive shell, mid-line: a 64 KB paste that begins by ending the game
 # leaves nothing for the shell to run, and the whole last screen stays with the prompt below it;
 # Ctrl-Z gives the shell its screen, cursor and mouse back; after a shell that sets its own title
 # and fg, the window has the game's title again.
@@ -11,9 +11,11 @@ TITLE='  FARNSWOG!   move the big blue block to the far right.'
 prompt() { [ "$(tmx capture-pane -p | grep . | tail -n 1)" = '$' ]; }
 title() { [ "$(tmx display-message -p '#{pane_title}')" = "$1" ]; }
 
+# The game starts with the shell's cursor mid-line, after "-> ".
 start_in_shell() {
     run 'PS1="$ " sh -i'
-    keys -l '"$GAME" 2>err' && keys Enter
+    within "the shell's first prompt" at 1 1 '$ '
+    keys -l 'printf "%s" "-> "; "$GAME" 2>err' && keys Enter
     prompted
 }
 
