@@ -21,8 +21,8 @@ TEST(Console, WrapsAfterColumn80AndScrollsOnlyWhenMoreFollows) {
     screen.locate(25, 80);
     screen.print("x");
     EXPECT_EQ(at(screen, 25, 80), 'x') << "scrolled at once";
-    screen.print("y");  // now one scroll, and on along row 25
-    EXPECT_EQ(std::string({at(screen, 24, 80), at(screen, 25, 1)}), "xy");
+    screen.print("yw");  // now one scroll, and on along row 25
+    EXPECT_EQ(std::string({at(screen, 24, 80), at(screen, 25, 1), at(screen, 25, 2)}), "xyw");
     screen.locate(25, 80);
     screen.print("z");
     screen.locate(1, 1);  // the scroll the last cell called for is off

@@ -107,6 +107,10 @@ std::vector<PlayCase> play_cases() {
         {"TipAtTheStart", a, "~t", tip("118 moves to go"), "", kFlashMs, flashed(2, kRed, kWhite, 1)},
         {"TipThenBack", b, "2D 2D ~T b", kBlankStatus, "", kFlashMs},
         {"TipAtThePrompt", b, "G " + kTwoWays + "~t", tip("80 moves to go"), "ding2", kFlashMs},
+        // After the first 23 stored moves block 5 may go right only, after 24 either way; beside
+        // it, the board's first column.
+        {"ClickOnACorner", a, solution(a, 1).substr(0, 23 * 3) + "*2,13 =5R", kBlankStatus},
+        {"LetGoOffTheBoardAtThePrompt", a, solution(a, 1).substr(0, 24 * 3) + "5 *4,13>4,12", kDirectionPrompt},
         {"ClickAtThePromptIsTheArrow", b, kTwoWays + "*4,40 =1U", kBlankStatus},
         {"ClickOffTheBoardAtThePrompt", b, kTwoWays + "*23,40 *1,1", kDirectionPrompt},
         {"DragAcrossFreeCellsAtThePrompt", b, kTwoWays + "*4,40>14,40", kDirectionPrompt},
