@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "console/key_decoder.h"
@@ -124,6 +125,16 @@ TEST_P(KeyDecoderTest, GivesTheKeys) {
 
 INSTANTIATE_TEST_SUITE_P(Sequences, KeyDecoderTest, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A terminal hundreds of cells wide reports positions past one byte; the key keeps them.
+TEST(MouseKey, KeepsPositionsPastOneByte) {
+    for (const MouseButton button : {MouseButton{true, 255, 256}, MouseButton{false, 300, 65535}}) {
+        const std::optional<MouseButton> read = mouse_button_of(mouse_key(button));
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ((std::tuple{read->pressed, read->row, read->column}),
+                  (std::tuple{button.pressed, button.row, button.column}));
+    }
+}
 
 #ifdef _WIN32
 TEST(Win32Keys, ConsoleEventsGiveTheKeysTheTerminalsGive) {
