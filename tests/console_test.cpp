@@ -1,7 +1,7 @@
 // The console's own rules on every platform: text wraps after column 80; the last cell scrolls the
 // screen only when more follows, and a locate or a clear first calls that off; a newline on row 25
 // scrolls a blank row in, in the current colour; an out-of-range row, column or colour keeps the
-// current one.
+// current one, and a cell off the screen reads as a blank.
 #include <gtest/gtest.h>
 
 #include "console/screen_model.h"
@@ -50,6 +50,7 @@ TEST(Console, KeepsWhatIsOutOfRange) {
     screen.set_color(-1, 16);
     screen.print("k");
     EXPECT_EQ(at(screen, 7, 9), 'k');
+    EXPECT_EQ(at(screen, 6, 89), ' ') << "a cell off the screen reads as a blank";
     EXPECT_EQ(screen.cell_attribute(7, 9), make_attribute(14, 4));
     screen.locate(26, 3);  // only the column changes
     EXPECT_EQ(screen.cursor_row() * 100 + screen.cursor_column(), 703);
