@@ -1,6 +1,6 @@
 # blockslide-a with the mouse in a real terminal: reporting is on while the game runs and an SGR
-# click moves a block, wherever the screen is centred; --no-mouse never switches it on. (That every way out switches it off, the
-# other scripts check as they check the terminal restored.)
+# click moves a block, wherever the screen is centred; --no-mouse never switches it on. (That every
+# way out switches it off, the other scripts check as they check the terminal restored.)
 
 . "$(dirname "$0")/lib.sh"
 

@@ -1,7 +1,7 @@
-# blockslide-a started from an interactive shell, mid-line: a 64 KB paste that begins by ending the game
-# leaves nothing for the shell to run, and the whole last screen stays with the prompt below it;
-# Ctrl-Z gives the shell its screen, cursor and mouse back; after a shell that sets its own title
-# and fg, the window has the game's title again.
+# blockslide-a started from an interactive shell, mid-line: a 64 KB paste that begins by ending
+# the game leaves nothing for the shell to run, and the whole last screen stays with the prompt
+# below it; Ctrl-Z gives the shell its screen, cursor and mouse back; after a shell that sets its
+# own title and fg, the window has the game's title again.
 
 . "$(dirname "$0")/lib.sh"
 

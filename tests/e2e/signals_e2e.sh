@@ -1,6 +1,7 @@
 # blockslide-a and the signals it may meet: each that ends it (Ctrl-C among them) restores the
-# terminal and ends it with that signal's status; SIGTERM ends it within 2 s even when nothing reads the terminal; a
-# storm of Ctrl-Z, resizes and continues leaves it alive and whole; a million Esc bytes end it.
+# terminal and ends it with that signal's status; SIGTERM ends it within 2 s even when nothing reads
+# the terminal; a storm of Ctrl-Z, resizes and continues leaves it alive and whole; a million Esc
+# bytes end it.
 
 . "$(dirname "$0")/lib.sh"
 
