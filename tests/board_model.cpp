@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <deque>
 
 namespace blockslide::test {
 namespace {
@@ -91,50 +90,6 @@ bool Board::back() {
     ++move_count;
     history_.pop_back();
     return true;
-}
-
-std::string Board::layout_key() const {
-    std::string cells(kGridColumns * kGridRows, '.');
-    for (int number = 1; number <= program_->block_count(); ++number) {
-        const Block& at = block(number);
-        const bool face = number == program_->face_block;
-        cells[at.row * kGridColumns + at.column] = face ? 'F' : 'a' + at.columns * 3 + at.rows;
-    }
-    return cells;
-}
-
-// Every layout from the start, then back from the goal's: moves go both ways.
-std::unordered_map<std::string, int> distances_to_goal(const ProgramFacts& program,
-                                                       const PuzzleFacts& puzzle) {
-    std::vector<Board> layouts{Board(program)};
-    std::unordered_map<std::string, int> index{{layouts[0].layout_key(), 0}};
-    std::vector<std::vector<int>> neighbours;
-    for (std::size_t at = 0; at < layouts.size(); ++at) {
-        neighbours.emplace_back();
-        for (int number = 1; number <= program.block_count(); ++number) {
-            for (int direction : kDirections) {
-                if ((layouts[at].legal_directions(number) & direction) == 0) continue;
-                Board next = layouts[at];
-                next.move(number, direction);
-                const auto [found, added] = index.emplace(next.layout_key(), layouts.size());
-                if (added) layouts.push_back(next);
-                neighbours[at].push_back(found->second);
-            }
-        }
-    }
-    std::vector<int> distance(layouts.size(), -1);
-    std::deque<int> queue;
-    for (std::size_t at = 0; at < layouts.size(); ++at)
-        if (layouts[at].at_goal(puzzle)) distance[at] = 0, queue.push_back(static_cast<int>(at));
-    for (; !queue.empty(); queue.pop_front()) {
-        for (int next : neighbours[queue.front()]) {
-            if (distance[next] < 0)
-                distance[next] = distance[queue.front()] + 1, queue.push_back(next);
-        }
-    }
-    std::unordered_map<std::string, int> by_key;
-    for (const auto& [key, at] : index) by_key.emplace(key, distance[at]);
-    return by_key;
 }
 
 }  // namespace blockslide::test

@@ -7,7 +7,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -49,9 +48,6 @@ public:
     }
     void start_over() { *this = Board(*program_, zombie); }  // nothing recorded, same face
     int history_length() const { return static_cast<int>(history_.size()); }
-    // Blocks of one shape are alike, but for the face block: the key of a
-    // layout for searches.
-    std::string layout_key() const;
 
     int move_count = 0;
     // The face as last drawn: the Zombie, and in the colours of a game with moves.
@@ -63,10 +59,5 @@ private:
     std::vector<Block> blocks_;
     std::vector<std::pair<int, int>> history_;  // the newest 1000 moves, newest last
 };
-
-// Every layout reachable from the start, by its key, with its fewest moves
-// to the goal.
-std::unordered_map<std::string, int> distances_to_goal(const ProgramFacts& program,
-                                                       const PuzzleFacts& puzzle);
 
 }  // namespace blockslide::test

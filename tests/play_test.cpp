@@ -1,7 +1,8 @@
 // Whole games as lists of keys and what follows: block keys with one or two ways to go, refusals
 // with their beep and flash, the strip a block leaves, the move counter, Back and Last, the tip,
 // each cue at its event, the stored solutions by keys and by mouse, clicks and drags, auto-play
-// stopped by a key, and leaving the game.
+// stopped by a key, leaving the game, and each fresh puzzle under its title with the bar yellow
+// until the first key.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -35,6 +36,7 @@ struct PlayCase {
     std::string late = "x";
     bool sound_device = true;  // without one, a refusal rings the bell
     std::size_t unread = 0;    // keys typed after the last one read (a click's release)
+    int bar = -1;              // the puzzle's bar colour (-1: not looked at)
 };
 
 StatusText tip(std::string_view text) {
@@ -129,9 +131,41 @@ std::vector<PlayCase> play_cases() {
     for (std::string yes : {"<Enter>", "~y", "<Down>", "<Esc>"})  // all quit
         cases.push_back({"Answer" + std::to_string(cases.size()), a, "2L 3 <Esc> " + yes,
                          kQuitQuestion, "ding2", 0, kNoFlash, 0});
+    // A fresh puzzle keeps the face's style; the key that closes the instructions is no command.
+    struct Start {
+        std::string name;
+        const ProgramFacts& program;
+        std::string steps, cues;
+        int bar = kYellow;
+    };
+    for (const Start& start : {
+             Start{"ProgramStartA", a, "", ""}, Start{"ProgramStartB", b, "", ""},
+             Start{"PuzzleTwoB", b, "G", "ding2"}, Start{"BackToPuzzleOneB", b, "g g", "ding2 ding2"},
+             Start{"BarGrayAfterARefusedKeyA", a, "~X", "beep2", kLightGray},
+             Start{"RestartA", a, "2L 1D R", "ding2"},
+             Start{"RestartEmptiesTheHistory", a, "2L 1D r ~b", "ding2 beep2", kLightGray},
+             Start{"ZombieSurvivesRestart", a, "f 2L r", "ding2"},
+             Start{"SecondFGivesTheNiceManBack", b, "f F r", "ding2"},
+             Start{"HelpClosedByEsc", a, "f H <Esc>", ""}, Start{"HelpClosedByABlockKey", a, "H ~3", ""},
+             Start{"HelpAfterMovesA", a, "f 2L 1D H <Esc>", ""},
+             Start{"GameAfterMovesB", b, "2D 2D 1D 1D 9R f G", "ding2"}}) {
+        cases.push_back({start.name, start.program, start.steps, kFirstPrompt, start.cues, 0,
+                         kNoFlash, kPlaying, nullptr, -1, "", true, 0, start.bar});
+    }
+    // A whole auto-play, then a key: the puzzle afresh, as the face was before.
+    const std::int64_t replayed_a = replay_move_time(118) + kReplayPauseMs + 5 * kFlashMs;
+    const std::int64_t replayed_b = replay_move_time(41) + kReplayPauseMs + 5 * kFlashMs;
+    cases.push_back({"AutoPlayA", a, "2L 1D ~a =R", kFirstPrompt, "ding2 ding2", replayed_a,
+                     kNoFlash, kPlaying, nullptr, replayed_a, "x", true, 0, kYellow});
+    cases.push_back({"ZombieAfterAutoPlayB", b, "f ~A =R", kFirstPrompt, "ding2 ding2", replayed_b,
+                     kNoFlash, kPlaying, nullptr, replayed_b, "x", true, 0, kYellow});
     return cases;
 }
 // clang-format on
+
+void PrintTo(const PlayCase& play, std::ostream* out) {
+    *out << play.name;
+}
 
 class Play : public ::testing::TestWithParam<PlayCase> {};
 
@@ -145,9 +179,10 @@ TEST_P(Play, EndsAsTheRulesSay) {
     game.console.record_cue_screens(play.cue_shows != nullptr);
     EXPECT_EQ(game.run(), play.exit_code);
     EXPECT_EQ(game.console.keys_left(), play.unread + (play.exit_code ? 1u : 0u));
-    ExpectedScreen expected = game.expected();
+    ExpectedScreen expected = game.expected(play.bar);
     expected.status(play.status);
     EXPECT_EQ(expected.differences(game.screen), "");
+    EXPECT_EQ(game.console.title(), play.program.puzzles[game.game_number - 1].title);
     EXPECT_EQ(game.cues(), play.cues);
     EXPECT_EQ(game.console.now_ms(), play.ms);
     if (play.cue_shows != nullptr) {

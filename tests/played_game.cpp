@@ -41,7 +41,7 @@ void PlayedGame::play(std::string_view steps) {
             console.type(step.substr(1));
         } else if (step[0] == '=') {
             const auto [number, direction] = board.decode(step.substr(1));
-            board.move(number, direction);
+            number != 0 ? board.move(number, direction) : letter(step.back());
         } else if (step[0] == '@') {
             mouse_move(step.substr(1));
         } else if (step[0] == '*') {

@@ -16,10 +16,10 @@ std::string repeated(std::string_view text, int times);
 class PlayedGame {
 public:
     // Steps, separated by blanks: a stored move ("2L") is typed as its keys and made on the board
-    // model ("=2L": on the model only; "@2L": made with the mouse, a click where the block has one
-    // way and a drag where it has two, and a drag the wrong way if it has none); F, B, R, G, H and
-    // T in either case are typed and carried out on the model; <Esc>, <Enter>, <Space>, <Up>,
-    // <Down>, <Left> and <Right> are those keys; "*row,column" is a click there and
+    // model ("=2L", "=R": on the model only; "@2L": made with the mouse, a click where the block
+    // has one way and a drag where it has two, and a drag the wrong way if it has none); F, B, R,
+    // G, H and T in either case are typed and carried out on the model; <Esc>, <Enter>, <Space>,
+    // <Up>, <Down>, <Left> and <Right> are those keys; "*row,column" is a click there and
     // "*row,column>row,column" a drag; anything else, or after "~", is typed as it stands.
     explicit PlayedGame(const ProgramFacts& program, std::string_view steps = "");
     void play(std::string_view steps);

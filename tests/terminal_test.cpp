@@ -6,7 +6,7 @@
 #include "console/screen_model.h"
 #include "console/unix/cell_style.h"
 #include "console/unix/glyph_table.h"
-#include "console/unix/screen_writer.h"
+#include "console/unix/terminal_codes.h"
 
 namespace blockslide {
 namespace {
@@ -67,24 +67,6 @@ TEST(TerminalCodes, LeaveOutPadding) {
     const std::optional<TerminalCodes> codes = load_terminal_codes("vt100", problem);
     ASSERT_TRUE(codes) << problem;
     EXPECT_EQ(codes->clear, "\033[H\033[J");
-}
-
-// One cell of white on red, on a terminal that takes ISO 6429 colours: one SGR sets both.
-TEST(ScreenWriter, ChangesBothColoursInOneSequence) {
-    std::string problem;
-    const std::optional<TerminalCodes> codes = load_terminal_codes("xterm-256color", problem);
-    ASSERT_TRUE(codes) << problem;
-    const GlyphTable glyphs(utf8_encoding, "");
-    ScreenWriter writer(*codes, glyphs, color_depth(codes->colors));
-    ScreenModel shown, screen;
-    std::string out;
-    writer.repaint(shown, Placement::centred(25, 80), out);
-    screen.set_color(15, 4);
-    screen.locate(1, 1);
-    screen.print("x");
-    out.clear();
-    writer.update(shown, screen, Placement::centred(25, 80), out);
-    EXPECT_NE(out.find("\033[97;41mx"), std::string::npos) << out;
 }
 
 }  // namespace

@@ -12,8 +12,6 @@ play
 prompted
 tmx resize-window -x 100 -y 31
 wait_at 4 21 "$BOX_TOP" "the box, centred in 100 x 31"
-tmx resize-window -x 120 -y 31
-wait_at 4 31 "$BOX_TOP" "the box, centred in 120 x 31"
 tmx resize-window -x 70 -y 20
 wait_at 1 1 "$NOTICE" "the notice in 70 x 20"
 tmx resize-window -x 80 -y 25
