@@ -1,6 +1,7 @@
 # blockslide-a and the signals it may meet: each that ends it (Ctrl-C among them) restores the
 # terminal and ends it with that signal's status; SIGTERM ends it within 2 s even when nothing reads
-# the terminal; a storm of Ctrl-Z, resizes and continues leaves it alive and whole.
+# the terminal; a storm of Ctrl-Z, resizes and continues leaves it alive and whole; a million Esc
+# bytes end it.
 
 . "$(dirname "$0")/lib.sh"
 
@@ -15,6 +16,12 @@ for signal in INT:130 USR1:138 HUP:129 TERM:143 QUIT:131; do
     restored
     ok "SIG${signal%:*} restores the terminal and ends the game with status ${signal#*:}"
 done
+
+run '(trap "" ALRM; "$GAME" 2>err)' # started with SIGALRM ignored, the rest still end it
+prompted
+kill -TERM "$(pgrep -f -x "$GAME")"
+ended 143
+ok "started with SIGALRM ignored, SIGTERM still ends the game"
 
 play
 prompted
@@ -51,3 +58,11 @@ keys Escape
 ended 0
 restored
 ok "1,000 Ctrl-Z, resizes and continues leave the game alive and whole"
+
+head -c 1000000 /dev/zero | tr '\0' '\033' >"$DIR/escapes"
+play
+prompted
+tmx load-buffer -b escapes "$DIR/escapes" && tmx paste-buffer -b escapes -t play
+ended 0
+restored
+ok "a million Esc bytes end the game cleanly"
