@@ -140,13 +140,15 @@ std::vector<PlayCase> play_cases() {
     };
     for (const Start& start : {
              Start{"ProgramStartA", a, "", ""}, Start{"ProgramStartB", b, "", ""},
-             Start{"PuzzleTwoB", b, "G", "ding2"}, Start{"BackToPuzzleOneB", b, "g g", "ding2 ding2"},
+             Start{"PuzzleTwoB", b, "G", "ding2"},
+             Start{"BackToPuzzleOneB", b, "g g", "ding2 ding2"},
              Start{"BarGrayAfterARefusedKeyA", a, "~X", "beep2", kLightGray},
              Start{"RestartA", a, "2L 1D R", "ding2"},
              Start{"RestartEmptiesTheHistory", a, "2L 1D r ~b", "ding2 beep2", kLightGray},
              Start{"ZombieSurvivesRestart", a, "f 2L r", "ding2"},
              Start{"SecondFGivesTheNiceManBack", b, "f F r", "ding2"},
-             Start{"HelpClosedByEsc", a, "f H <Esc>", ""}, Start{"HelpClosedByABlockKey", a, "H ~3", ""},
+             Start{"HelpClosedByEsc", a, "f H <Esc>", ""},
+             Start{"HelpClosedByABlockKey", a, "H ~3", ""},
              Start{"HelpAfterMovesA", a, "f 2L 1D H <Esc>", ""},
              Start{"GameAfterMovesB", b, "2D 2D 1D 1D 9R f G", "ding2"}}) {
         cases.push_back({start.name, start.program, start.steps, kFirstPrompt, start.cues, 0,

@@ -71,11 +71,15 @@ TEST_P(Clip, IsTheResourceFileAsAPcmWaveWholeInMono) {
         for (int i = size - 1; i >= 0; --i) value = value << 8 | bytes[at + i];
         return value;
     };
-    // A PCM WAVE file's 44-byte header, then the samples: the mixer reads them as they stand.
+    // "RIFF" and its size, "WAVEfmt ", 16, PCM, the format, "data" and its size.
     ASSERT_EQ(bytes.size(), kSamplesAt + clip.data_bytes);
     const std::uint32_t frame = clip.channels * kBits / 8;
-    EXPECT_EQ((std::vector{field(20, 2), field(22, 2), field(24, 4), field(34, 2)}),
-              (std::vector{1u, clip.channels, kRate, kBits}));
+    EXPECT_EQ((std::vector{field(0, 4), field(4, 4), field(8, 4), field(12, 4), field(16, 4),
+                           field(20, 2), field(22, 2), field(24, 4), field(28, 4), field(32, 2),
+                           field(34, 2), field(36, 4), field(40, 4)}),
+              (std::vector{0x46464952u, std::uint32_t(bytes.size() - 8), 0x45564157u, 0x20746d66u,
+                           16u, 1u, clip.channels, kRate, kRate * frame, frame, kBits, 0x61746164u,
+                           clip.data_bytes}));
     // Clearly audible, below full scale, faded to silence at both ends; in mono, (L+R)/2, a stereo
     // clip keeps its level and its note.
     std::vector<double> left, right, mono;
