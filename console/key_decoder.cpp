@@ -36,6 +36,18 @@ bool is_continuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
+// The smallest character a lead byte may start: anything less is an overlong
+// encoding, which would let bytes that do not read as Esc or a digit act as one.
+char32_t least_code_point(std::size_t continuation_count) {
+    constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    return kLeast[continuation_count];
+}
+
+// A character UTF-8 may encode: no surrogate halves, nothing past U+10FFFF.
+bool is_scalar_value(char32_t code_point) {
+    return code_point <= 0x10FFFF && (code_point < 0xD800 || code_point > 0xDFFF);
+}
+
 }  // namespace
 
 void KeyDecoder::feed(std::string_view bytes, long now_ms) {
@@ -104,6 +116,7 @@ void KeyDecoder::ground(unsigned char byte) {
         push(key_sequences::character(byte));
     } else if ((bytes_left_ = continuation_bytes(byte)) > 0) {
         code_point_ = byte & (0x3F >> bytes_left_);
+        least_code_point_ = least_code_point(bytes_left_);
         state_ = State::kUtf8;
     }  // else a byte that starts no character: dropped
 }
@@ -116,7 +129,8 @@ void KeyDecoder::utf8(unsigned char byte) {
     code_point_ = code_point_ << 6 | (byte & 0x3F);
     if (--bytes_left_ > 0) return;
     state_ = State::kGround;
-    push(key_sequences::character(code_point_));
+    if (code_point_ >= least_code_point_ && is_scalar_value(code_point_))
+        push(key_sequences::character(code_point_));
 }
 
 void KeyDecoder::escape(unsigned char byte) {

@@ -84,7 +84,8 @@ private:
     char private_marker_ = 0;
     bool odd_ = false;  // a sequence that cannot be a key
     char32_t code_point_ = 0;
-    bool room_made_ = false;  // for a key of the bytes being fed
+    char32_t least_code_point_ = 0;  // of the character under way
+    bool room_made_ = false;         // for a key of the bytes being fed
     std::size_t bytes_left_ = 0;
     KeyBacklog keys_;
 };

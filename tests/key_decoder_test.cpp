@@ -102,6 +102,9 @@ const Case kCases[] = {
     {"escdelay_shorter_makes_esc", {{0, "\x1b"}, {30, "x"}}, {"\x1b", "x"}, 25},
     {"stray_bytes_give_nothing", {{0, "\x80z\xff"}}, {"z"}},
     {"utf_8_in_pieces_euro_double_line_c1_emoji", {{0, "\xc3"}, {10, "\xa9\xe2\x82\xac\xe2\x95\x90\xc2\x80\xf0\x9f\x98\x80"}}, {"\x82", "\xcd"}},
+    {"overlong_forms_give_nothing", {{0, "\xe0\x80\xb2\xe0\x80\x9b\xe0\x81\xb1\xf0\x80\x80\xb2\xf0\x8f\xbf\xbf" "y"}}, {"y"}},
+    {"surrogates_give_nothing", {{0, "\xed\xa0\x80\xed\xbf\xbf" "y"}}, {"y"}},
+    {"past_u_10ffff_gives_nothing", {{0, "\xf4\x90\x80\x80\xf4\xbf\xbf\xbf" "y"}}, {"y"}},
     {"held_key_then_q_keeps_q", held_key_then('q'), {"a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "q"}},
     {"paste_keeps_its_beginning", {{0, "2qy" + std::string(30, 'a')}}, {"2", "q", "y", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a", "a"}},
 };

@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "console/screen_model.h"
-
 namespace blockslide {
 
 namespace {
@@ -11,8 +9,9 @@ namespace {
 // The console numbers its colours blue first, terminals red first.
 constexpr std::array<int, 8> kTerminalColor = {0, 4, 2, 6, 1, 5, 3, 7};
 constexpr int kBright = 8;
-constexpr int kDarkGray = 8;
 constexpr int kTerminalWhite = 7;
+constexpr int kLightGray = 7;
+constexpr std::uint8_t kFullBlock = 0xDB;
 
 }  // namespace
 
@@ -21,9 +20,9 @@ ColorDepth color_depth(int terminal_colors) {
     return terminal_colors >= 8 ? ColorDepth::kEight : ColorDepth::kNone;
 }
 
-CellStyle style_of(std::uint8_t attribute, ColorDepth depth) {
-    const int foreground = attribute_foreground(attribute);
-    const int background = attribute_background(attribute);
+CellStyle style_of(const Cell& cell, ColorDepth depth) {
+    const int foreground = attribute_foreground(cell.attribute);
+    const int background = attribute_background(cell.attribute);
     CellStyle style;
     switch (depth) {
         case ColorDepth::kSixteen:
@@ -31,13 +30,16 @@ CellStyle style_of(std::uint8_t attribute, ColorDepth depth) {
             style.background = kTerminalColor[background % kBright] + (background & kBright);
             break;
         case ColorDepth::kEight:
-            // Bold text shows in the bright colour; a bright background has
-            // no such trick and stays dim, but dark gray would vanish into
-            // black: the box around the board is drawn on light gray.
+            // Bold text shows in the bright colour. A bright background has
+            // no such trick: each shows as light gray, so the dark gray box
+            // stays visible beside the black board and a yellow or white
+            // flash never takes the colour of a block's own body. A full
+            // block in light gray (the bar in the box's edge) is bright
+            // then, or it would melt into the box.
             style.foreground = kTerminalColor[foreground % kBright];
-            style.bold = foreground >= kBright;
-            style.background =
-                background == kDarkGray ? kTerminalWhite : kTerminalColor[background % kBright];
+            style.background = background >= kBright ? kTerminalWhite : kTerminalColor[background];
+            style.bold =
+                foreground >= kBright || (foreground == kLightGray && cell.character == kFullBlock);
             break;
         case ColorDepth::kNone:
             style.reverse = background != 0;

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "console/screen_model.h"
+
 namespace blockslide {
 
 enum class ColorDepth { kNone, kEight, kSixteen };
@@ -19,7 +21,7 @@ struct CellStyle {
     friend bool operator==(const CellStyle&, const CellStyle&) = default;
 };
 
-CellStyle style_of(std::uint8_t attribute, ColorDepth depth);
+CellStyle style_of(const Cell& cell, ColorDepth depth);
 
 // Whether a character shows nothing but its background.
 bool is_blank(std::uint8_t character);

@@ -105,8 +105,7 @@ bool ScreenWriter::looks_same(const Cell& a, const Cell& b) const {
         (glyphs_[a.character].bytes == glyphs_[b.character].bytes &&
          glyphs_[a.character].line_drawing == glyphs_[b.character].line_drawing);
     if (!same_glyph) return false;
-    return looks_alike(style_of(a.attribute, depth_), style_of(b.attribute, depth_),
-                       is_blank(b.character));
+    return looks_alike(style_of(a, depth_), style_of(b, depth_), is_blank(b.character));
 }
 
 void ScreenWriter::put(const ScreenModel& screen, int row, int column, const Placement& where,
@@ -128,7 +127,7 @@ void ScreenWriter::put(const ScreenModel& screen, int row, int column, const Pla
 
 void ScreenWriter::write_glyph(const Cell& cell, std::string& out) {
     const Glyph& glyph = glyphs_[cell.character];
-    set_style(style_of(cell.attribute, depth_), is_blank(cell.character), out);
+    set_style(style_of(cell, depth_), is_blank(cell.character), out);
     set_line_drawing(glyph.line_drawing, out);
     out += glyph.bytes;
 }
@@ -152,7 +151,7 @@ bool ScreenWriter::overwrite(TerminalPosition to, const ScreenModel& screen, con
         const Cell& cell = screen.cell(row, x - where.left + 1);
         const Glyph& glyph = glyphs_[cell.character];
         const bool same_style =
-            looks_alike(*style_, style_of(cell.attribute, depth_), is_blank(cell.character));
+            looks_alike(*style_, style_of(cell, depth_), is_blank(cell.character));
         cost += glyph.bytes.size();
         if (!same_style || glyph.line_drawing != line_drawing_ || cost >= budget) return false;
     }
