@@ -1,5 +1,7 @@
 #include "apps/command_line.h"
 
+#include <cstdio>
+
 namespace blockslide {
 
 CommandLine read_command_line(int argc, char** argv) {
@@ -40,6 +42,23 @@ std::string usage_text(const ProgramText& program) {
         "  --version    show the name and version and exit\n\n";
     text += "The game needs a terminal of at least 80 x 25. Manual: man 6 " + name + "\n";
     return text;
+}
+
+std::string shown_safely(std::string_view argument) {
+    std::string shown;
+    for (const char c : argument) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '\\') {
+            shown += "\\\\";
+        } else if (byte >= 0x20 && byte < 0x7F) {
+            shown += c;
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+            shown += escaped;
+        }
+    }
+    return shown;
 }
 
 }  // namespace blockslide

@@ -32,4 +32,8 @@ CommandLine read_command_line(int argc, char** argv);
 // The short usage that --help prints, and a bad argument on standard error.
 std::string usage_text(const ProgramText& program);
 
+// An argument as it can be shown on a terminal: control characters and bytes
+// past ASCII as \xHH, the backslash doubled, so nothing in it acts on the terminal.
+std::string shown_safely(std::string_view argument);
+
 }  // namespace blockslide

@@ -18,19 +18,26 @@ int print(std::FILE* stream, const std::string& text) {
     return written && std::fflush(stream) == 0 ? 0 : 1;
 }
 
+// An answer on standard output; 1, said on standard error, when it cannot be written there.
+int answer(const std::string& name, bool output_open, const std::string& text) {
+    if (output_open && print(stdout, text) == 0) return 0;
+    print(stderr, name + ": cannot write to standard output\n");
+    return 1;
+}
+
 }  // namespace
 
 int program_main(const ProgramText& program, const PuzzleSet& puzzles, int argc, char** argv) {
-    prepare_standard_streams();
+    const bool output_open = prepare_standard_streams();
     const CommandLine line = read_command_line(argc, argv);
     const std::string name(program.name);
     switch (line.action) {
         case Action::kHelp:
-            return print(stdout, usage_text(program));
+            return answer(name, output_open, usage_text(program));
         case Action::kVersion:
-            return print(stdout, name + " " BLOCKSLIDE_VERSION "\n");
+            return answer(name, output_open, name + " " BLOCKSLIDE_VERSION "\n");
         case Action::kBadArgument:
-            print(stderr, name + ": unknown argument: " + std::string(line.bad_argument) + "\n" +
+            print(stderr, name + ": unknown argument: " + shown_safely(line.bad_argument) + "\n" +
                               usage_text(program));
             return kBadArgumentStatus;
         case Action::kPlay:

@@ -11,8 +11,9 @@ namespace blockslide {
 
 // Standard input, output and error open before anything else runs: one
 // found closed is pointed at the null device, so that no file the program
-// opens later can take its number.
-void prepare_standard_streams();
+// opens later can take its number. False when standard output was closed:
+// what the program was asked to print there cannot be printed.
+bool prepare_standard_streams();
 
 struct TerminalOptions {
     // Clicks and drags reported as mouse keys, where the terminal can. Off,
@@ -25,8 +26,7 @@ struct TerminalOptions {
 // output is not a terminal or the terminal cannot be used; nothing has been
 // drawn then. Destroying the backend gives the terminal back as it was,
 // keeping the game's last screen where the terminal is large enough.
-std::unique_ptr<ConsoleBackend> open_terminal(const TerminalOptions& options,
-                                              std::string& problem);
+std::unique_ptr<ConsoleBackend> open_terminal(const TerminalOptions& options, std::string& problem);
 
 // Thrown by a key read when the terminal has gone away for good (closed
 // without a hangup signal): waiting on would spin forever.

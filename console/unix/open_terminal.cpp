@@ -9,11 +9,11 @@
 #include <cerrno>
 #include <climits>
 #include <clocale>
-#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 
 #include "console/terminal.h"
+#include "console/unix/environment_number.h"
 #include "console/unix/terminal_modes.h"
 #include "console/unix/terminal_signals.h"
 #include "console/unix/unix_terminal.h"
@@ -38,26 +38,11 @@ std::optional<std::string> locale_encoding(char32_t glyph) {
     return std::string(text, length);
 }
 
-// A size given in the environment has to be a sensible number.
-bool usable_size_variable(const char* name) {
-    constexpr long kLargestSize = 10000;
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') return true;
-    char* end = nullptr;
-    const long number = std::strtol(value, &end, 10);
-    return *end == '\0' && number > 0 && number <= kLargestSize;
-}
-
 // ESCDELAY, in milliseconds as curses programs read it: how long a lone Esc
 // waits for what might follow it.
 long escape_wait_ms() {
     constexpr long kLongest = 10000;
-    const char* value = std::getenv("ESCDELAY");
-    if (value == nullptr || *value == '\0') return KeyDecoder::kDefaultEscapeWaitMs;
-    char* end = nullptr;
-    const long number = std::strtol(value, &end, 10);
-    const bool usable = *end == '\0' && number >= 0 && number <= kLongest;
-    return usable ? number : KeyDecoder::kDefaultEscapeWaitMs;
+    return environment_number("ESCDELAY", 0, kLongest).value_or(KeyDecoder::kDefaultEscapeWaitMs);
 }
 
 // What puts the terminal back if the program ends from a signal handler.
@@ -68,23 +53,22 @@ std::string emergency_reset(const TerminalCodes& codes) {
 
 }  // namespace
 
-void prepare_standard_streams() {
+bool prepare_standard_streams() {
+    bool output_open = true;
     for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor) {
         if (fcntl(descriptor, F_GETFD) != -1 || errno != EBADF) continue;
+        if (descriptor == STDOUT_FILENO) output_open = false;
         // open() takes the lowest free number, which is this one.
         const int null_device = open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY);
         if (null_device != descriptor && null_device >= 0) close(null_device);
     }
+    return output_open;
 }
 
 std::unique_ptr<ConsoleBackend> open_terminal(const TerminalOptions& options,
                                               std::string& problem) {
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
         problem = "standard input and output must be a terminal";
-        return nullptr;
-    }
-    if (!usable_size_variable("LINES") || !usable_size_variable("COLUMNS")) {
-        problem = "cannot use the terminal size given by $LINES and $COLUMNS";
         return nullptr;
     }
     // Only the character set is taken from the user's locale: it decides

@@ -6,11 +6,11 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 
 #include "console/cp437.h"
 #include "console/keys.h"
 #include "console/terminal.h"
+#include "console/unix/environment_number.h"
 #include "console/unix/terminal_modes.h"
 #include "console/unix/terminal_output.h"
 #include "console/unix/terminal_signals.h"
@@ -26,17 +26,17 @@ constexpr long kPasteQuietMs = 200;
 constexpr long kPasteLimitMs = 2000;
 constexpr std::size_t kUpdateRoom = 65536;
 
-// The terminal's size, or its description's idea of it.
+// The terminal's size, or else the size the environment gives, where it
+// makes sense.
 Placement measure_terminal() {
+    constexpr long kLargestSize = 10000;
     winsize size{};
     if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_row > 0 && size.ws_col > 0)
         return Placement::centred(size.ws_row, size.ws_col);
-    const auto number = [](const char* name, int otherwise) {
-        const char* value = std::getenv(name);
-        const int parsed = value == nullptr ? 0 : std::atoi(value);
-        return parsed > 0 ? parsed : otherwise;
+    const auto given = [](const char* name, int otherwise) {
+        return static_cast<int>(environment_number(name, 1, kLargestSize).value_or(otherwise));
     };
-    return Placement::centred(number("LINES", kScreenRows), number("COLUMNS", kScreenColumns));
+    return Placement::centred(given("LINES", kScreenRows), given("COLUMNS", kScreenColumns));
 }
 
 }  // namespace

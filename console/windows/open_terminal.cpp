@@ -1,5 +1,7 @@
 // Opening the Windows console, and the rest of what the platform supplies
 // to the entry point.
+#include <windows.h>
+
 #include <cstdlib>
 
 #include "console/terminal.h"
@@ -10,7 +12,9 @@ namespace blockslide {
 
 // The program opens no files and reaches its console through the standard
 // handles, so a closed stream has nothing to give way to.
-void prepare_standard_streams() {}
+bool prepare_standard_streams() {
+    return GetStdHandle(STD_OUTPUT_HANDLE) != nullptr;
+}
 
 std::unique_ptr<ConsoleBackend> open_terminal(const TerminalOptions& options,
                                               std::string& problem) {
