@@ -63,10 +63,11 @@ set(BLOCKSLIDE_MAINTAINER "${maintainer}" CACHE STRING
 set(CPACK_PACKAGE_CONTACT "${BLOCKSLIDE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BLOCKSLIDE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sliding-block puzzles for the text terminal")
-set(CPACK_PACKAGE_DESCRIPTION "Two keyboard-driven sliding-block puzzle games for an 80 x 25 terminal:
-blockslide-a (FARNSWOG!, one puzzle) and blockslide-b (TRAXOLUMBINE,
-two puzzles). Slide numbered blocks until the big blue block with the face
-reaches its goal; watch the shortest solution if you get stuck.")
+set(CPACK_PACKAGE_DESCRIPTION "Two sliding-block puzzle games for an 80 x 25 terminal, played
+with the keyboard or the mouse: blockslide-a (FARNSWOG!, one puzzle) and
+blockslide-b (TRAXOLUMBINE, two puzzles). Slide numbered blocks until the big
+blue block with the face reaches its goal; watch the shortest solution if you
+get stuck.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
