@@ -6,6 +6,7 @@
 #include "console/colors.h"
 #include "console/console.h"
 #include "console/cp437_literal.h"
+#include "engine/screen_layout.h"
 #include "engine/text_runs.h"
 
 namespace blockslide {
@@ -14,8 +15,6 @@ namespace {
 
 constexpr int kLabelColor = color::kWhite;
 constexpr int kFlashMilliseconds = 200;
-constexpr int kTargetBarColumn = 69;
-constexpr int kTargetBarRows = 10;
 constexpr auto kFullBlock = "█"_cp437;
 
 // Face colours: dark gray with a yellow digit on a fresh puzzle, yellow with

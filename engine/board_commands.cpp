@@ -39,8 +39,8 @@ Tip tip_for(const GameState& game) {
     }
     const Puzzle& puzzle = game.puzzle();
     return find_tip({std::span(blocks.data(), static_cast<std::size_t>(game.block_count())),
-                          puzzle.goal_block,
-                          grid_cell_from_screen(puzzle.goal_top_row, puzzle.goal_left_column)});
+                     puzzle.goal_block,
+                     grid_cell_from_screen(puzzle.goal_top_row, puzzle.goal_left_column)});
 }
 
 }  // namespace

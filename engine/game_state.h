@@ -8,17 +8,10 @@
 #include "engine/direction.h"
 #include "engine/mouse_gestures.h"
 #include "engine/puzzle_set.h"
+#include "engine/screen_layout.h"
 
 namespace blockslide {
 
-// The board: 5 x 4 cells from row 2, column 13 of the 80 x 25 screen, one
-// cell 11 columns by 5 rows.
-inline constexpr int kCellWidth = 11;
-inline constexpr int kCellHeight = 5;
-inline constexpr int kBoardColumns = 5;
-inline constexpr int kBoardRows = 4;
-inline constexpr int kBoardTopRow = 2;
-inline constexpr int kBoardLeftColumn = 13;
 inline constexpr int kBlockInkColor = color::kWhite;
 
 struct Block {
@@ -30,6 +23,13 @@ struct Block {
     int left_column = 0;
     std::string_view label;
 };
+
+// The place a block takes one cell further that way.
+inline constexpr Block shifted(Block block, Direction direction) {
+    block.top_row += direction == kDown ? kCellHeight : direction == kUp ? -kCellHeight : 0;
+    block.left_column += direction == kRight ? kCellWidth : direction == kLeft ? -kCellWidth : 0;
+    return block;
+}
 
 struct MoveRecord {
     int block = 0;

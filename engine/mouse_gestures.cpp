@@ -3,14 +3,12 @@
 #include "console/screen_model.h"
 #include "engine/direction.h"
 #include "engine/game_state.h"
+#include "engine/screen_layout.h"
 #include "engine/selection.h"
 
 namespace blockslide {
 
 namespace {
-
-constexpr int kCommandBarRow = 8;
-constexpr int kCommandBarColumn = 4;
 
 bool inside(const Block& block, int row, int column) {
     return row >= block.top_row && row < block.top_row + block.height &&
@@ -23,13 +21,6 @@ int block_at(const GameState& game, int row, int column) {
         if (inside(game.block(number), row, column)) return number;
     }
     return kNoBlock;
-}
-
-// The place the block would take one cell further that way.
-Block shifted(Block block, Direction direction) {
-    block.top_row += direction == kDown ? kCellHeight : direction == kUp ? -kCellHeight : 0;
-    block.left_column += direction == kRight ? kCellWidth : direction == kLeft ? -kCellWidth : 0;
-    return block;
 }
 
 // The way from a block to a screen cell in the strip beside it, or 0.

@@ -8,6 +8,7 @@
 #include "console/console.h"
 #include "console/screen_model.h"
 #include "engine/block_painter.h"
+#include "engine/screen_layout.h"
 #include "engine/status_line.h"
 #include "engine/text_runs.h"
 
@@ -16,26 +17,7 @@ namespace blockslide {
 namespace {
 
 constexpr int kMoveCounterColor = color::kLightCyan;
-constexpr int kMoveCounterRow = kStatusLine;
-constexpr int kMoveCounterColumn = 69;
 constexpr std::string_view kMoveCounterLabel = "Moves: ";
-
-void shift_block(Block& block, Direction direction) {
-    switch (direction) {
-        case kUp:
-            block.top_row -= kCellHeight;
-            break;
-        case kRight:
-            block.left_column += kCellWidth;
-            break;
-        case kDown:
-            block.top_row += kCellHeight;
-            break;
-        case kLeft:
-            block.left_column -= kCellWidth;
-            break;
-    }
-}
 
 void blank_rectangle(int top_row, int left_column, int width, int height) {
     console_set_color(color::kBlack, color::kBlack);
@@ -67,7 +49,7 @@ void blank_vacated_strip(const Block& moved, Direction direction) {
     }
 }
 
-// "Moves: " and the count from column 69, blanks after it to the end of the
+// "Moves: " and the count from the counter's column, blanks after it to the end of the
 // row to wipe a longer number shown there before. A count too long for that
 // room starts further left, so the text never runs past column 80.
 void show_move_count(int move_count) {
@@ -78,7 +60,7 @@ void show_move_count(int move_count) {
     const int length = static_cast<int>(counter.size());
     const int column = std::min(kMoveCounterColumn, kScreenColumns + 1 - length);
     console_set_color(kMoveCounterColor, color::kBlack);
-    console_locate(kMoveCounterRow, column);
+    console_locate(kStatusRow, column);
     console_print(counter);
     console_print(blanks(kScreenColumns + 1 - column - length));
 }
@@ -94,7 +76,7 @@ bool goal_reached(const GameState& game, int number) {
 
 void execute_move(GameState& game, int number, Direction direction, MoveMaker maker) {
     Block& block = game.blocks[number];
-    shift_block(block, direction);
+    block = shifted(block, direction);
     // Drawn before the blanking: a two-cell block still covers half its old place.
     draw_block(game, number);
     blank_vacated_strip(block, direction);

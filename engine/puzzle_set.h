@@ -37,7 +37,7 @@ struct Puzzle {
     int goal_block;
     int goal_top_row;
     int goal_left_column;
-    int target_bar_first_row;  // the bar runs down column 69 for ten rows
+    int target_bar_first_row;  // the bar runs down the box's right edge
     std::span<const MoveCode> solution;
     // Instruction line k is shown on box row k; empty entries are blank rows.
     std::array<std::string_view, kInstructionEntries> instructions;

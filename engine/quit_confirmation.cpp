@@ -22,7 +22,7 @@ constexpr int kQuestionBackground = color::kWhite;
 // The answer, upper-cased: a key, or the mouse pressed on the question's Y
 // or n. Anywhere else the mouse answers nothing.
 std::string read_answer() {
-    const int row = kStatusLine;
+    const int row = kStatusRow;
     const int column = centred_column(kQuitQuestion);
     for (;;) {
         const std::string key = console_wait_key();

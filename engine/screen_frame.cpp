@@ -5,6 +5,7 @@
 #include "console/colors.h"
 #include "console/console.h"
 #include "console/cp437_literal.h"
+#include "engine/screen_layout.h"
 #include "engine/status_line.h"
 #include "engine/text_runs.h"
 
@@ -14,16 +15,8 @@ namespace {
 
 constexpr int kBoxColor = color::kDarkGray;
 constexpr int kBoxLineColor = color::kBlack;
-constexpr int kBoxTopRow = 1;
-constexpr int kBoxBottomRow = 22;
-constexpr int kBoxLeftColumn = 11;
-constexpr int kBoxRightWallColumn = 68;
-constexpr int kBoxInnerWidth = 57;
-constexpr int kGameCaptionRow = 6;
-constexpr int kGameCaptionColumn = 2;
+constexpr int kBoxInnerWidth = kBoxRightColumn - kBoxLeftColumn - 1;
 constexpr int kGameCaptionColor = color::kLightCyan;
-constexpr int kCommandBarRow = 8;
-constexpr int kCommandBarColumn = 4;
 constexpr int kCommandLetterColor = color::kYellow;
 constexpr int kCommandRestColor = color::kLightGray;
 constexpr int kPromptColor = color::kLightGray;
@@ -39,16 +32,15 @@ void draw_box_edge(int row, std::string_view left, std::string_view right) {
 // The walls are a thin black line outside a solid gray bar, both on gray,
 // so every cell of the box stops a block.
 void draw_box() {
-    const int bottom_board_row = kBoxBottomRow - 1;
     console_set_color(kBoxLineColor, kBoxColor);
     draw_box_edge(kBoxTopRow, "┌"_cp437, "┐"_cp437);
-    for (int row = kBoxTopRow + 1; row <= bottom_board_row; ++row) {
+    for (int row = kBoardTopRow; row <= kBoardBottomRow; ++row) {
         console_locate(row, kBoxLeftColumn);
         console_set_color(kBoxLineColor, kKeepColor);
         console_print("│"_cp437);
         console_set_color(kBoxColor, kKeepColor);
         console_print("█"_cp437);
-        console_locate(row, kBoxRightWallColumn);
+        console_locate(row, kBoardRightColumn + 1);
         console_set_color(kBoxColor, kKeepColor);
         console_print("█"_cp437);
         console_set_color(kBoxLineColor, kKeepColor);

@@ -6,20 +6,13 @@
 
 namespace blockslide {
 
-namespace {
-
-constexpr int kBlankColumn = 13;
-constexpr int kBlankWidth = 50;
-
-}  // namespace
-
 void blank_status_line() {
-    show_status(blanks(kBlankWidth), kBlankColumn, color::kBlack, color::kBlack);
+    show_status(blanks(kStatusBlankWidth), kStatusBlankColumn, color::kBlack, color::kBlack);
 }
 
 void show_status(std::string_view text, int column, int foreground, int background) {
     console_set_color(foreground, background);
-    console_locate(kStatusLine, column);
+    console_locate(kStatusRow, column);
     console_print(text);
 }
 

@@ -3,14 +3,9 @@
 
 #include <string_view>
 
+#include "engine/screen_layout.h"
+
 namespace blockslide {
-
-inline constexpr int kStatusLine = 24;
-
-// The first column of a centred text: 40 - length / 2.
-inline int centred_column(std::string_view text) {
-    return 40 - static_cast<int>(text.size()) / 2;
-}
 
 // Blanks columns 13 to 62 of the status line, black on black.
 void blank_status_line();

@@ -5,19 +5,15 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/screen_layout.h"
+
 namespace blockslide {
 
 namespace {
 
-constexpr int kColumns = 5;
-constexpr int kRows = 4;
+constexpr int kColumns = kBoardColumns;
+constexpr int kRows = kBoardRows;
 constexpr int kCells = kColumns * kRows;
-
-// Where the board stands on the 80 x 25 screen, and one cell's size there.
-constexpr int kBoardTopRow = 2;
-constexpr int kBoardLeftColumn = 13;
-constexpr int kScreenRowsPerCell = 5;
-constexpr int kScreenColumnsPerCell = 11;
 
 // A position: three bits per cell hold the shape code of the block whose
 // top-left cell it is, 0 for any other cell. 20 cells fit in 64 bits.
@@ -176,7 +172,6 @@ std::uint32_t home_slot(Key key) {
     return static_cast<std::uint32_t>((key * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits));
 }
 
-
 // Positions in the order the first search found them (which makes the list
 // its own queue), an open-addressing index over them, and each one's distance.
 struct Tables {
@@ -280,16 +275,16 @@ Tables g_tables;
 }  // namespace
 
 GridCell grid_cell_from_screen(int top_row, int left_column) {
-    return {.column = (left_column - kBoardLeftColumn) / kScreenColumnsPerCell,
-            .row = (top_row - kBoardTopRow) / kScreenRowsPerCell};
+    return {.column = (left_column - kBoardLeftColumn) / kCellWidth,
+            .row = (top_row - kBoardTopRow) / kCellHeight};
 }
 
 GridBlock grid_block_from_screen(int top_row, int left_column, int width, int height) {
     const GridCell cell = grid_cell_from_screen(top_row, left_column);
     return {.column = cell.column,
             .row = cell.row,
-            .columns = width / kScreenColumnsPerCell,
-            .rows = height / kScreenRowsPerCell};
+            .columns = width / kCellWidth,
+            .rows = height / kCellHeight};
 }
 
 void forget_tips() {

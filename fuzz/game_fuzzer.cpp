@@ -16,7 +16,7 @@
 namespace blockslide::test {
 namespace {
 
-constexpr int kBoxRows = kBoxBottom - kBoxTop + 1;
+constexpr int kBoxRows = kBoxBottomRow - kBoxTopRow + 1;
 constexpr std::uint8_t kFullBlockGlyph = 0xDB;  // the bar shows its glyph, not its background
 
 void check_paper(int row, int column, int paper) {
@@ -27,11 +27,11 @@ void check_paper(int row, int column, int paper) {
 
 // A row of the dark gray box round the board, with the puzzle's bar on its right.
 void check_frame_row(int row, int bar_top) {
-    const int board_right = kBoardLeft + kGridColumns * kCellWidth;
-    for (int column = kBoxLeft; column <= kBoxRight; ++column) {
+    const int board_right = kBoardLeftColumn + kBoardColumns * kCellWidth;
+    for (int column = kBoxLeftColumn; column <= kBoxRightColumn; ++column) {
         const bool inside =
-            row != kBoxTop && row != kBoxBottom && column >= kBoardLeft && column < board_right;
-        const bool bar = column == kBoxRight && row >= bar_top && row < bar_top + kBarRows;
+            row != kBoxTopRow && row != kBoxBottomRow && column >= kBoardLeftColumn && column < board_right;
+        const bool bar = column == kBoxRightColumn && row >= bar_top && row < bar_top + kTargetBarRows;
         if (bar && console_screen().cell(row, column).character != kFullBlockGlyph)
             broken_rule("the bar has a gap at row %d", row);
         if (!inside && !bar) check_paper(row, column, kDarkGray);
@@ -46,9 +46,9 @@ public:
         fresh_start ? start_over(game) : follow(game);
         compare_blocks(game, fresh_start);
         // A little more each turn, so that a stray stroke anywhere shows.
-        const int cell = turns_ % (kGridColumns * kGridRows);
-        check_cells({cell % kGridColumns, cell / kGridColumns, 1, 1, 0});
-        check_frame_row(kBoxTop + turns_++ % kBoxRows, puzzle(game).bar_first_row);
+        const int cell = turns_ % (kBoardColumns * kBoardRows);
+        check_cells({cell % kBoardColumns, cell / kBoardColumns, 1, 1, 0});
+        check_frame_row(kBoxTopRow + turns_++ % kBoxRows, puzzle(game).bar_first_row);
         if (game.solved != model_.at_goal(puzzle(game)))
             broken_rule("solved is %d after move %d", game.solved, game.move_count);
     }
@@ -64,9 +64,9 @@ private:
         model_.start_over();
         if (game.move_count != 0 || !game.history.empty())
             broken_rule("a puzzle started with %d moves counted", game.move_count);
-        for (int row = kBoxTop; row <= kBoxBottom; ++row)
+        for (int row = kBoxTopRow; row <= kBoxBottomRow; ++row)
             check_frame_row(row, puzzle(game).bar_first_row);
-        check_cells({0, 0, kGridColumns, kGridRows, 0});
+        check_cells({0, 0, kBoardColumns, kBoardRows, 0});
     }
 
     // A turn makes one move at most: a new record, or Back's taking one off.

@@ -28,7 +28,7 @@ int reverse_of(int direction) {
 }  // namespace
 
 ScreenRect on_screen(const Block& block) {
-    return {kBoardTop + block.row * kCellHeight, kBoardLeft + block.column * kCellWidth,
+    return {kBoardTopRow + block.row * kCellHeight, kBoardLeftColumn + block.column * kCellWidth,
             block.columns * kCellWidth, block.rows * kCellHeight};
 }
 
@@ -42,8 +42,8 @@ int Board::legal_directions(int number) const {
     int legal = 0;
     for (int direction : kDirections) {
         const Block to = shifted(block(number), direction);
-        bool fits = to.column >= 0 && to.row >= 0 && to.column + to.columns <= kGridColumns &&
-                    to.row + to.rows <= kGridRows;
+        bool fits = to.column >= 0 && to.row >= 0 && to.column + to.columns <= kBoardColumns &&
+                    to.row + to.rows <= kBoardRows;
         for (int column = to.column; fits && column < to.column + to.columns; ++column) {
             for (int row = to.row; row < to.row + to.rows; ++row) {
                 const int there = block_at(column, row);

@@ -64,24 +64,24 @@ ExpectedScreen::ExpectedScreen(const Board& board, int game_number, int bar_colo
 void ExpectedScreen::frame(int game_number, int bar_color) {
     const ProgramFacts& program = board_.program();
     const int bar_top = program.puzzles[game_number - 1].bar_first_row;
-    for (int row = kBoxTop; row <= kBoxBottom; ++row) {
+    for (int row = kBoxTopRow; row <= kBoxBottomRow; ++row) {
         for (int column = 1; column <= kScreenColumns; ++column) {
-            const bool inside = row > kBoxTop && row < kBoxBottom && column > kBoxLeft + 1 &&
-                                column < kBoxRight - 1;
+            const bool inside = row > kBoxTopRow && row < kBoxBottomRow && column > kBoxLeftColumn + 1 &&
+                                column < kBoxRightColumn - 1;
             if (inside) continue;
             ExpectedCell& cell = at(row, column);
             cell.glyph = picture_glyph(program.start_screen, row, column);
-            if (column >= kBoxLeft && column <= kBoxRight) {
-                const bool edge = row == kBoxTop || row == kBoxBottom;
-                const bool wall = !edge && (column == kBoxLeft + 1 || column == kBoxRight - 1);
+            if (column >= kBoxLeftColumn && column <= kBoxRightColumn) {
+                const bool edge = row == kBoxTopRow || row == kBoxBottomRow;
+                const bool wall = !edge && (column == kBoxLeftColumn + 1 || column == kBoxRightColumn - 1);
                 cell = {cell.glyph, wall ? kDarkGray : kBlack, kDarkGray};
             } else if (!is_blank(cell.glyph)) {
                 cell.ink = row == 6 ? kLightCyan : column == 4 ? kYellow : kLightGray;
             }
         }
-        if (row == kBoxTop || row == kBoxBottom) continue;
-        const bool bar = row >= bar_top && row < bar_top + kBarRows;
-        at(row, kBoxRight) =
+        if (row == kBoxTopRow || row == kBoxBottomRow) continue;
+        const bool bar = row >= bar_top && row < bar_top + kTargetBarRows;
+        at(row, kBoxRightColumn) =
             bar ? ExpectedCell{"█", bar_color, -1} : ExpectedCell{"│", kBlack, kDarkGray};
     }
     if (is_blank(at(6, 2).glyph)) return;  // no puzzle number on this program's frame
@@ -134,7 +134,7 @@ void ExpectedScreen::status(const StatusText& status) {
 void ExpectedScreen::move_counter(int moves) {
     if (moves == 0) return;
     const std::string shown = "Moves: " + std::to_string(moves);
-    const int column = std::min(kCounterColumn, kScreenColumns + 1 - int(shown.size()));
+    const int column = std::min(kMoveCounterColumn, kScreenColumns + 1 - int(shown.size()));
     text(kStatusRow, column, shown, kLightCyan, kBlack);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/puzzle_set.h"
+#include "engine/screen_layout.h"
 #include "puzzles/puzzle_sets.h"
 #include "tests/screen_pictures.h"
 
@@ -17,10 +18,6 @@ namespace blockslide::test {
 inline constexpr int kBlack = 0, kBlue = 1, kGreen = 2, kCyan = 3, kRed = 4, kMagenta = 5;
 inline constexpr int kBrown = 6, kLightGray = 7, kDarkGray = 8, kLightCyan = 11, kLightRed = 12;
 inline constexpr int kYellow = 14, kWhite = 15;
-inline constexpr int kCellWidth = 11, kCellHeight = 5, kGridColumns = 5, kGridRows = 4;
-inline constexpr int kBoardTop = 2, kBoardLeft = 13, kStatusRow = 24, kCounterColumn = 69;
-// The dark gray box round the board, with the puzzle's bar in its right edge.
-inline constexpr int kBoxTop = 1, kBoxBottom = 22, kBoxLeft = 11, kBoxRight = 69, kBarRows = 10;
 inline constexpr int kUp = 1, kRight = 2, kDown = 4, kLeft = 8;
 // The scan codes of the arrow keys, in the order up, right, down, left.
 inline constexpr int kArrowScanCodes[] = {72, 77, 80, 75};

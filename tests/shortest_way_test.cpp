@@ -87,11 +87,11 @@ public:
 
 // Blocks of one shape are alike, but for the face block.
 std::string layout_key(const Board& board) {
-    std::string cells(kGridColumns * kGridRows, '.');
+    std::string cells(kBoardColumns * kBoardRows, '.');
     for (int number = 1; number <= board.program().block_count(); ++number) {
         const Block& at = board.block(number);
         const bool face = number == board.program().face_block;
-        cells[at.row * kGridColumns + at.column] = face ? 'F' : 'a' + at.columns * 3 + at.rows;
+        cells[at.row * kBoardColumns + at.column] = face ? 'F' : 'a' + at.columns * 3 + at.rows;
     }
     return cells;
 }
