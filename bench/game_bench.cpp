@@ -4,9 +4,9 @@
 
 #include "console/console.h"
 #include "console/scripted/scripted_console.h"
+#include "engine/legal_moves.h"
 #include "engine/main_loop.h"
 #include "engine/move_execution.h"
-#include "engine/selection.h"
 #include "puzzles/puzzle_sets.h"
 
 namespace blockslide {

@@ -19,8 +19,8 @@ constexpr std::string_view kCaption = "Auto-Play in Progress <any key to stop>";
 constexpr std::string_view kAnyKey = "<any key>";
 constexpr int kCaptionColor = color::kLightRed;
 constexpr int kGrayBarColor = color::kLightGray;
-constexpr int kClosingFlashInk = kOwnColor;
-constexpr int kClosingFlashBody = color::kWhite;
+constexpr Ink kClosingFlashInk = kOwnInk;
+constexpr Body kClosingFlashBody{color::kWhite};
 constexpr int kFirstMovePauseMs = 500;
 constexpr int kMovePauseMs = 750;
 constexpr int kClosingFlashes = 3;
@@ -63,7 +63,7 @@ void auto_play(GameState& game) {
         const int number = block_for_key(game, move.substr(0, 1));
         const Direction direction = direction_of_letter(move.back());
         if (step == 0) console_sleep(kFirstMovePauseMs);
-        execute_move(game, number, direction, MoveMaker::kAutoPlay);
+        execute_demonstration_move(game, number, direction);
         console_sleep(kMovePauseMs);
     }
 

@@ -104,7 +104,7 @@ void draw_face(const GameState& game, const Block& block) {
     const bool fresh = game.history.empty();
     const int face_color = fresh ? kFreshFaceColor : kPlayedFaceColor;
     const int digit_color = fresh ? kFreshDigitColor : kPlayedDigitColor;
-    const FaceLiterals& literals = game.program.face;
+    const FaceLiterals& literals = game.puzzle_set.face;
     const FaceDrawing drawing =
         game.face_style == FaceStyle::kZombie ? zombie(literals) : nice_man(literals);
 
@@ -127,21 +127,21 @@ void draw_label(const Block& block) {
 
 }  // namespace
 
-void draw_block(const GameState& game, int number, int ink_override, int body_override) {
+void draw_block(const GameState& game, int number, Ink ink_override, Body body_override) {
     const Block& block = game.block(number);
-    const int ink = ink_override != kOwnColor ? ink_override : block.ink_color;
-    const int body = body_override != kOwnColor ? body_override : block.body_color;
+    const int ink = ink_override.color != kOwnInk.color ? ink_override.color : block.ink_color;
+    const int body = body_override.color != kOwnBody.color ? body_override.color : block.body_color;
     console_set_color(ink, body);
     draw_outline(block);
     console_set_color(kLabelColor, body);
-    if (number == game.program.face_block) {
+    if (number == game.puzzle_set.face_block) {
         draw_face(game, block);
     } else {
         draw_label(block);
     }
 }
 
-void flash_block(const GameState& game, int number, int ink, int body, int times) {
+void flash_block(const GameState& game, int number, Ink ink, Body body, int times) {
     for (int k = 1; k <= times; ++k) {
         draw_block(game, number, ink, body);
         console_sleep(kFlashMilliseconds);

@@ -6,13 +6,21 @@
 
 namespace blockslide {
 
-// Override colours of 0 select the block's own ink and body colours.
-inline constexpr int kOwnColor = 0;
+// The colours a block is drawn in instead of its own: the ink of its outline
+// and the body, the background of all of it. Colour 0 never paints black
+// here: kOwnInk and kOwnBody keep the block's own colours.
+struct Ink {
+    int color;
+};
+struct Body {
+    int color;
+};
+inline constexpr Ink kOwnInk{0};
+inline constexpr Body kOwnBody{0};
 
-void draw_block(const GameState& game, int number, int ink_override = kOwnColor,
-                int body_override = kOwnColor);
+void draw_block(const GameState& game, int number, Ink ink = kOwnInk, Body body = kOwnBody);
 // Shows the block in other colours for 200 ms, `times` times, then normally.
-void flash_block(const GameState& game, int number, int ink, int body, int times);
+void flash_block(const GameState& game, int number, Ink ink, Body body, int times);
 // The column of full blocks beside the goal place.
 void draw_target_bar(const GameState& game, int color);
 

@@ -18,8 +18,8 @@ namespace blockslide {
 
 namespace {
 
-constexpr int kRecallInk = color::kRed;
-constexpr int kRecallBody = color::kWhite;
+constexpr Ink kRecallInk{color::kRed};
+constexpr Body kRecallBody{color::kWhite};
 constexpr int kTipColor = color::kLightGray;
 
 // "N moves to go", written into `room` without taking memory.
@@ -52,7 +52,7 @@ void back_move(GameState& game) {
     }
     // No legality test: the block goes back into the cells it just left.
     const MoveRecord last = game.history.last();
-    execute_move(game, last.block, opposite_direction(last.direction), MoveMaker::kBack);
+    execute_back_move(game, last.block, opposite_direction(last.direction));
 }
 
 void recall_last_block(const GameState& game) {
@@ -77,7 +77,7 @@ void show_tip(GameState& game) {
 
 void toggle_face(GameState& game) {
     game.face_style = other_face_style(game.face_style);
-    draw_block(game, game.program.face_block);
+    draw_block(game, game.puzzle_set.face_block);
 }
 
 }  // namespace blockslide

@@ -16,23 +16,18 @@ void MoveHistory::pop() {
 }
 
 MoveRecord MoveHistory::last() const {
-    return at(length_);
-}
-
-MoveRecord MoveHistory::at(int index) const {
-    if (index < 1 || index > length_) return MoveRecord{};
-    return records_[physical(index)];
+    return length_ == 0 ? MoveRecord{} : records_[physical(length_)];
 }
 
 const Puzzle& GameState::puzzle() const {
     // Any game number but the first means the second puzzle, where there is one.
     std::size_t index = game_number == kFirstPuzzle ? 0 : 1;
-    if (index >= program.puzzles.size()) index = 0;
-    return program.puzzles[index];
+    if (index >= puzzle_set.puzzles.size()) index = 0;
+    return puzzle_set.puzzles[index];
 }
 
 void set_up_puzzle(GameState& game) {
-    const PuzzleSet& set = game.program;
+    const PuzzleSet& set = game.puzzle_set;
     for (int number = 1; number <= game.block_count(); ++number) {
         const BlockLayout& start = set.blocks[number - 1];
         Block& block = game.blocks[number];
@@ -48,7 +43,7 @@ void set_up_puzzle(GameState& game) {
 
 int block_for_key(const GameState& game, std::string_view key) {
     if (key.size() != 1) return kNoBlock;
-    std::size_t position = game.program.block_keys.find(key[0]);
+    std::size_t position = game.puzzle_set.block_keys.find(key[0]);
     return position == std::string_view::npos ? kNoBlock : static_cast<int>(position) + 1;
 }
 

@@ -6,7 +6,6 @@
 
 #include "console/colors.h"
 #include "engine/direction.h"
-#include "engine/mouse_gestures.h"
 #include "engine/puzzle_set.h"
 #include "engine/screen_layout.h"
 
@@ -48,7 +47,6 @@ public:
     void push(MoveRecord move);
     void pop();  // the newest record, if there is one
     MoveRecord last() const;
-    MoveRecord at(int index) const;  // 1 = oldest kept
 
 private:
     int physical(int index) const { return (oldest_ + index - 1) % kHistoryCapacity; }
@@ -72,18 +70,17 @@ inline constexpr int other_puzzle_number(int game_number) {
 }
 
 struct GameState {
-    explicit GameState(const PuzzleSet& set) : program(set) {}
+    explicit GameState(const PuzzleSet& set) : puzzle_set(set) {}
 
-    const PuzzleSet& program;                    // the constant data of this program
+    const PuzzleSet& puzzle_set;                 // the constant data of this program
     std::array<Block, kMaxBlocks + 1> blocks{};  // indexed by block number
     MoveHistory history;
     int move_count = 0;
     bool solved = false;
     FaceStyle face_style = FaceStyle::kNiceMan;
     int game_number = kFirstPuzzle;
-    MouseGestures gestures;  // a press waiting for its release
 
-    int block_count() const { return static_cast<int>(program.blocks.size()); }
+    int block_count() const { return static_cast<int>(puzzle_set.blocks.size()); }
     const Puzzle& puzzle() const;
     const Block& block(int number) const { return blocks[number]; }
 };

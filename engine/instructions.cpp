@@ -17,7 +17,7 @@ constexpr int kBoxPaper = color::kWhite;
 constexpr int kTextInk = color::kBlack;
 
 void draw_double_box(const GameState& game) {
-    const InstructionBox& box = game.program.instruction_box;
+    const InstructionBox& box = game.puzzle_set.instruction_box;
     console_set_color(kBoxInk, kBoxPaper);
     console_locate(box.top, box.left);
     console_print("╔"_cp437);
@@ -39,7 +39,7 @@ void draw_double_box(const GameState& game) {
 }  // namespace
 
 void show_instructions(const GameState& game) {
-    const InstructionBox& box = game.program.instruction_box;
+    const InstructionBox& box = game.puzzle_set.instruction_box;
     draw_double_box(game);
     console_set_color(kTextInk, kKeepColor);
     const auto& lines = game.puzzle().instructions;

@@ -26,8 +26,8 @@ constexpr int kFreshBarColor = color::kYellow;
 constexpr std::string_view kCongratulation = " CONGRATULATIONS! ";
 constexpr int kCongratulationInk = color::kRed;
 constexpr int kCongratulationPaper = color::kWhite;
-constexpr int kVictoryFlashInk = kOwnColor;
-constexpr int kVictoryFlashBody = color::kWhite;
+constexpr Ink kVictoryFlashInk = kOwnInk;
+constexpr Body kVictoryFlashBody{color::kWhite};
 constexpr int kVictoryFlashes = 5;
 
 enum class Next { kSameGame, kRestart };
@@ -77,6 +77,7 @@ Next dispatch_command(GameState& game, PlayerTurn turn) {
 }
 
 [[noreturn]] void play(GameState& game, TurnObserver* observer) {
+    PlayInput input;
     for (;;) {
         start_new_game(game);
         bool fresh_start = true;
@@ -84,7 +85,7 @@ Next dispatch_command(GameState& game, PlayerTurn turn) {
         while (next == Next::kSameGame) {
             if (observer) observer->between_turns(game, std::exchange(fresh_start, false));
             if (game.solved) finish_solved_game(game);
-            next = dispatch_command(game, select_and_move(game));
+            next = dispatch_command(game, select_and_move(game, input));
         }
     }
 }

@@ -3,8 +3,8 @@
 #include "console/screen_model.h"
 #include "engine/direction.h"
 #include "engine/game_state.h"
+#include "engine/legal_moves.h"
 #include "engine/screen_layout.h"
-#include "engine/selection.h"
 
 namespace blockslide {
 
@@ -35,8 +35,8 @@ int direction_towards(const Block& block, int row, int column) {
 // The word of the command bar under a screen cell: its letter, or 0.
 char command_at(const GameState& game, int row, int column) {
     const int index = row - kCommandBarRow;
-    if (index < 0 || index >= static_cast<int>(game.program.command_bar.size())) return 0;
-    const CommandWord& word = game.program.command_bar[index];
+    if (index < 0 || index >= static_cast<int>(game.puzzle_set.command_bar.size())) return 0;
+    const CommandWord& word = game.puzzle_set.command_bar[index];
     const int length = static_cast<int>(word.letter.size() + word.rest.size());
     const bool on_word = column >= kCommandBarColumn && column < kCommandBarColumn + length;
     return on_word ? word.letter[0] : 0;
@@ -53,7 +53,7 @@ int board_cell(int row, int column) {
 }
 
 std::string block_key(const GameState& game, int number) {
-    return std::string(game.program.block_keys.substr(number - 1, 1));
+    return std::string(game.puzzle_set.block_keys.substr(number - 1, 1));
 }
 
 std::string arrow_key(int direction) {

@@ -27,8 +27,6 @@ public:
     // The block of a drag the way it cannot go, once: refused as a wrong
     // arrow is.
     std::optional<int> take_refusal();
-    // Forgets a press still waiting for its release.
-    void forget() { pressed_.reset(); }
 
 private:
     void clicked(const GameState& game, const MouseButton& button, std::optional<int> chosen);

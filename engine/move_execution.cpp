@@ -72,25 +72,35 @@ bool goal_reached(const GameState& game, int number) {
            block.left_column == puzzle.goal_left_column;
 }
 
-}  // namespace
-
-void execute_move(GameState& game, int number, Direction direction, MoveMaker maker) {
+// What every move does: the block slides one cell and is repainted, the
+// counter counts it, and the goal is tested.
+void slide_and_count(GameState& game, int number, Direction direction) {
     Block& block = game.blocks[number];
     block = shifted(block, direction);
     // Drawn before the blanking: a two-cell block still covers half its old place.
     draw_block(game, number);
     blank_vacated_strip(block, direction);
-
-    ++game.move_count;
-    show_move_count(game.move_count);
-
-    if (maker == MoveMaker::kBack) {
-        game.history.pop();
-    } else {
-        game.history.push(MoveRecord{number, direction});
-    }
-    if (maker != MoveMaker::kAutoPlay) blank_status_line();
+    show_move_count(++game.move_count);
     if (goal_reached(game, number)) game.solved = true;
+}
+
+}  // namespace
+
+void execute_move(GameState& game, int number, Direction direction) {
+    slide_and_count(game, number, direction);
+    game.history.push(MoveRecord{number, direction});
+    blank_status_line();
+}
+
+void execute_back_move(GameState& game, int number, Direction direction) {
+    slide_and_count(game, number, direction);
+    game.history.pop();
+    blank_status_line();
+}
+
+void execute_demonstration_move(GameState& game, int number, Direction direction) {
+    slide_and_count(game, number, direction);
+    game.history.push(MoveRecord{number, direction});
 }
 
 }  // namespace blockslide

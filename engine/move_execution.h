@@ -6,14 +6,13 @@
 
 namespace blockslide {
 
-// Who makes a move: the player; Back, which takes the newest record off
-// instead of adding one; or auto-play, whose caption stays on the status line.
-enum class MoveMaker { kPlayer, kBack, kAutoPlay };
-
 // Moves a block one cell; the caller has checked that the move is legal.
-// Repaints, counts, records and sets `solved` when the goal block reaches
-// its goal place.
-void execute_move(GameState& game, int number, Direction direction,
-                  MoveMaker maker = MoveMaker::kPlayer);
+// Repaints it, counts it, blanks the status line and sets `solved` when the
+// goal block reaches its goal place. The player's move is recorded.
+void execute_move(GameState& game, int number, Direction direction);
+// The same for Back's move, which takes the newest record off instead.
+void execute_back_move(GameState& game, int number, Direction direction);
+// The same for auto-play's move, recorded, whose caption stays on the status line.
+void execute_demonstration_move(GameState& game, int number, Direction direction);
 
 }  // namespace blockslide

@@ -2,7 +2,7 @@
 
 #include "console/console.h"
 #include "console/keys.h"
-#include "engine/selection.h"
+#include "engine/refusals.h"
 
 namespace blockslide {
 
@@ -15,15 +15,15 @@ bool is_release(const std::string& key) {
 
 }  // namespace
 
-std::string read_play_key(GameState& game, std::optional<int> chosen) {
+std::string PlayInput::read_key(const GameState& game, std::optional<int> chosen) {
     for (;;) {
-        if (std::string key = game.gestures.next_key(); !key.empty()) return key;
-        if (const std::optional<int> refused = game.gestures.take_refusal())
+        if (std::string key = gestures_.next_key(); !key.empty()) return key;
+        if (const std::optional<int> refused = gestures_.take_refusal())
             refuse_wrong_way(game, *refused);
         std::string key = console_wait_key();
         const std::optional<MouseButton> button = mouse_button_of(key);
         if (!button) return upper_case_key(key);
-        game.gestures.take(game, *button, chosen);
+        gestures_.take(game, *button, chosen);
     }
 }
 

@@ -6,13 +6,22 @@
 #include <string>
 
 #include "engine/game_state.h"
+#include "engine/mouse_gestures.h"
 
 namespace blockslide {
 
-// A key at a prompt of play, upper-cased. `chosen`: the block the direction
-// prompt is for. A drag the way its block cannot go is refused here, as a
-// wrong arrow is, and reading goes on.
-std::string read_play_key(GameState& game, std::optional<int> chosen);
+// The keys of the prompts of play. It keeps what the mouse has begun: a
+// press waiting for its release, the keys a gesture stands for.
+class PlayInput {
+public:
+    // A key, upper-cased. `chosen`: the block the direction prompt is for. A
+    // drag the way its block cannot go is refused here, as a wrong arrow is,
+    // and reading goes on.
+    std::string read_key(const GameState& game, std::optional<int> chosen);
+
+private:
+    MouseGestures gestures_;
+};
 
 // Any key that closes a screen: a key, or the mouse button pressed (the
 // release that follows is no second key).

@@ -50,7 +50,7 @@ void draw_box() {
 }
 
 void draw_game_caption(const GameState& game) {
-    const std::string_view caption = game.program.game_caption;
+    const std::string_view caption = game.puzzle_set.game_caption;
     if (caption.empty()) return;
     console_set_color(kGameCaptionColor, color::kBlack);
     console_locate(kGameCaptionRow, kGameCaptionColumn);
@@ -60,7 +60,7 @@ void draw_game_caption(const GameState& game) {
 
 void draw_command_bar(const GameState& game) {
     int row = kCommandBarRow;
-    for (const CommandWord& word : game.program.command_bar) {
+    for (const CommandWord& word : game.puzzle_set.command_bar) {
         console_locate(row++, kCommandBarColumn);
         console_set_color(kCommandLetterColor, color::kBlack);
         console_print(word.letter);

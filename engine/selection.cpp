@@ -9,9 +9,11 @@
 #include "console/keys.h"
 #include "engine/block_painter.h"
 #include "engine/cues.h"
+#include "engine/legal_moves.h"
 #include "engine/move_execution.h"
 #include "engine/player_input.h"
 #include "engine/program_end.h"
+#include "engine/refusals.h"
 #include "engine/status_line.h"
 
 namespace blockslide {
@@ -21,35 +23,6 @@ namespace {
 constexpr std::string_view kDirectionPrompt = "Specify direction (arrow)";
 constexpr int kPromptColor = color::kLightGray;
 constexpr int kGrayBarColor = color::kLightGray;
-constexpr int kStuckFlashInk = color::kBlue;  // blue on yellow: this block cannot move
-constexpr int kStuckFlashBody = color::kYellow;
-constexpr int kWrongWayFlashBody = color::kWhite;  // its own ink on white: not that way
-
-bool is_free(int row, int column) {
-    return attribute_background(console_cell_attribute(row, column)) == color::kBlack;
-}
-
-// Each test looks at the top-left character cell of every grid cell the
-// block would enter.
-bool can_move(const Block& block, Direction direction) {
-    const int t = block.top_row;
-    const int l = block.left_column;
-    const int w = block.width;
-    const int h = block.height;
-    const bool wide = w > kCellWidth;
-    const bool tall = h > kCellHeight;
-    switch (direction) {
-        case kUp:
-            return is_free(t - 1, l) && (!wide || is_free(t - 1, l + kCellWidth));
-        case kRight:
-            return is_free(t, l + w) && (!tall || is_free(t + kCellHeight, l + w));
-        case kDown:
-            return is_free(t + h, l) && (!wide || is_free(t + h, l + kCellWidth));
-        case kLeft:
-            return is_free(t, l - 1) && (!tall || is_free(t + kCellHeight, l - 1));
-    }
-    return false;
-}
 
 // The direction of an arrow key, or 0 for any other key.
 int direction_of_arrow(std::string_view key) {
@@ -73,7 +46,7 @@ int direction_of_arrow(std::string_view key) {
 bool is_command_letter(const GameState& game, std::string_view key) {
     if (key.size() != 1) return false;
     return key[0] == kTipLetter ||
-           game.program.command_letters.find(key[0]) != std::string_view::npos;
+           game.puzzle_set.command_letters.find(key[0]) != std::string_view::npos;
 }
 
 enum class Choice { kRefused, kMoved, kTwoWays };
@@ -84,8 +57,7 @@ enum class Choice { kRefused, kMoved, kTwoWays };
 Choice choose_block(GameState& game, int number, int& legal_directions) {
     legal_directions = find_legal_directions(game, number);
     if (legal_directions == 0) {
-        play_sound_or_bell(cue::kRefusal);
-        flash_block(game, number, kStuckFlashInk, kStuckFlashBody, 1);
+        refuse_stuck_block(game, number);
         return Choice::kRefused;
     }
     if (is_single_direction(legal_directions)) {
@@ -98,10 +70,11 @@ Choice choose_block(GameState& game, int number, int& legal_directions) {
 // The direction prompt for block `number`, which has two legal directions.
 // Returns nothing when the player switched to a block that cannot move: the
 // turn goes back to the first prompt.
-std::optional<PlayerTurn> choose_direction(GameState& game, int number, int legal_directions) {
+std::optional<PlayerTurn> choose_direction(GameState& game, PlayInput& input, int number,
+                                           int legal_directions) {
     show_centred_status(kDirectionPrompt, kPromptColor, color::kBlack);
     for (;;) {
-        const std::string key = read_play_key(game, number);
+        const std::string key = input.read_key(game, number);
         if (key == kEscapeKey) return PlayerTurn{.quit_requested = true};
         if (is_command_letter(game, key)) return PlayerTurn{.command = key[0]};
         if (const int other = block_for_key(game, key); other != kNoBlock) {
@@ -127,24 +100,9 @@ std::optional<PlayerTurn> choose_direction(GameState& game, int number, int lega
 
 }  // namespace
 
-void refuse_wrong_way(const GameState& game, int number) {
-    play_sound_or_bell(cue::kRefusal);
-    flash_block(game, number, kOwnColor, kWrongWayFlashBody, 1);
-}
-
-int find_legal_directions(const GameState& game, int number) {
-    const Block& block = game.block(number);
-    // Two cells are free, so no block has more than two ways to go.
-    int legal_directions = 0;
-    for (Direction direction : {kUp, kRight, kDown, kLeft}) {
-        if (can_move(block, direction)) legal_directions += direction;
-    }
-    return legal_directions;
-}
-
-PlayerTurn select_and_move(GameState& game) {
+PlayerTurn select_and_move(GameState& game, PlayInput& input) {
     for (;;) {
-        const std::string key = read_play_key(game, std::nullopt);
+        const std::string key = input.read_key(game, std::nullopt);
         if (game.history.empty()) draw_target_bar(game, kGrayBarColor);
         if (key == kEscapeKey) end_program();
         if (is_command_letter(game, key)) return PlayerTurn{.command = key[0]};
@@ -160,7 +118,8 @@ PlayerTurn select_and_move(GameState& game) {
             case Choice::kMoved:
                 return PlayerTurn{};
             case Choice::kTwoWays:
-                if (auto turn = choose_direction(game, number, legal_directions)) return *turn;
+                if (auto turn = choose_direction(game, input, number, legal_directions))
+                    return *turn;
         }
     }
 }
