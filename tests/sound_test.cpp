@@ -11,12 +11,14 @@
 #endif
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <numbers>
 #include <numeric>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,14 +28,26 @@ namespace blockslide {
 namespace {
 
 struct ClipFormat {
-    const char *file, *name;
+    std::string file, name;
     std::uint32_t channels, data_bytes;
     double note_hz;  // the fundamental that must dominate the mono mix; 0: none checked
 };
-constexpr ClipFormat kClips[] = {{"beep2", "BEEP2", 1, 17088, 0},
-                                 {"ding2", "DING2", 2, 80764, 880},
-                                 {"done2", "DONE2", 2, 119292, 0},
-                                 {"notify2", "NOTIFY2", 1, 10988, 0}};
+
+// The clips resources/clips.txt lists; ding2 must ring at 880 Hz.
+std::vector<ClipFormat> listed_clips() {
+    std::ifstream manifest(BLOCKSLIDE_RESOURCES "/clips.txt");
+    std::vector<ClipFormat> clips;
+    for (std::string line; std::getline(manifest, line);) {
+        std::istringstream fields(line);
+        ClipFormat clip{};
+        if (line.starts_with("#") || !(fields >> clip.file >> clip.channels >> clip.data_bytes))
+            continue;
+        std::ranges::transform(clip.file, std::back_inserter(clip.name), ::toupper);
+        clip.note_hz = clip.file == "ding2" ? 880 : 0;
+        clips.push_back(clip);
+    }
+    return clips;
+}
 constexpr std::uint32_t kRate = 22050, kBits = 16;
 constexpr std::size_t kSamplesAt = 44;  // RIFF header, 16-byte "fmt " chunk, data header
 
@@ -53,15 +67,15 @@ class Clip : public ::testing::TestWithParam<ClipFormat> {};
 
 TEST_P(Clip, IsTheResourceFileAsAPcmWaveWholeInMono) {
     const ClipFormat& clip = GetParam();
-    std::ifstream file(std::string(BLOCKSLIDE_RESOURCES "/") + clip.file + ".wav",
-                       std::ios::binary);
+    std::ifstream file(BLOCKSLIDE_RESOURCES "/" + clip.file + ".wav", std::ios::binary);
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
     const StoredClip* stored = find_clip(clip.file);
+    ASSERT_EQ(stored_clips().size(), listed_clips().size());
     ASSERT_TRUE(stored != nullptr && stored->name == clip.name);
     ASSERT_TRUE(std::ranges::equal(stored->wave, bytes)) << "not the file in resources/";
 #ifdef _WIN32
     const WORD english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-    const HRSRC found = FindResourceExA(nullptr, "WAVE", clip.file, english);
+    const HRSRC found = FindResourceExA(nullptr, "WAVE", clip.file.c_str(), english);
     ASSERT_NE(found, nullptr);
     const auto* resource = static_cast<const unsigned char*>(LockResource(LoadResource(0, found)));
     EXPECT_TRUE(std::ranges::equal(std::span(resource, SizeofResource(0, found)), bytes));
@@ -100,8 +114,8 @@ TEST_P(Clip, IsTheResourceFileAsAPcmWaveWholeInMono) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Stored, Clip, ::testing::ValuesIn(kClips),
-                         [](const auto& info) { return std::string(info.param.file); });
+INSTANTIATE_TEST_SUITE_P(Stored, Clip, ::testing::ValuesIn(listed_clips()),
+                         [](const auto& info) { return info.param.file; });
 
 #ifndef _WIN32
 using Samples = std::vector<std::int16_t>;  // interleaved left, right

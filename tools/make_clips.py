@@ -101,14 +101,16 @@ def blip(frames):
     return [shaped(mix(frames, [tone(880.0, 0, length, 10.0, glide_to=1320.0)]))]
 
 
-# name, channels, data bytes, synthesiser
-CLIPS = [
-    ("beep2", 1, 17088, beep),
-    ("ding2", 2, 80764, ding),
-    ("done2", 2, 119292, done),
-    ("notify2", 1, 10988, blip),
-]
+SYNTHESISERS = {"beep2": beep, "ding2": ding, "done2": done, "notify2": blip}
 BYTES_PER_SAMPLE = 2
+
+
+def clips(manifest):
+    """(name, channels, data bytes) of each clip that resources/clips.txt lists."""
+    for line in open(manifest):
+        if line.strip() and not line.startswith("#"):
+            name, channels, data_bytes = line.split()
+            yield name, int(channels), int(data_bytes)
 
 
 def wave_file(channels, data):
@@ -129,12 +131,12 @@ def interleaved(channels):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    target = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "resources")
+    resources = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources")
+    target = sys.argv[1] if len(sys.argv) > 1 else resources
     os.makedirs(target, exist_ok=True)
-    for name, channels, data_bytes, synthesise in CLIPS:
+    for name, channels, data_bytes in clips(os.path.join(resources, "clips.txt")):
         frames = data_bytes // (channels * BYTES_PER_SAMPLE)
-        data = interleaved(synthesise(frames))
+        data = interleaved(SYNTHESISERS[name](frames))
         assert len(data) == data_bytes, name
         with open(os.path.join(target, name + ".wav"), "wb") as out:
             out.write(wave_file(channels, data))
