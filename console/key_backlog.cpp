@@ -4,12 +4,16 @@
 
 namespace blockslide {
 
-void KeyBacklog::push(std::string key, bool make_room) {
-    if (count_ == kCapacity && !make_room) return;
+void KeyBacklog::push(std::string key) {
     if (count_ == kCapacity) {
         oldest_ = (oldest_ + 1) % kCapacity;
         --count_;
     }
+    push_if_room(std::move(key));
+}
+
+void KeyBacklog::push_if_room(std::string key) {
+    if (count_ == kCapacity) return;
     keys_[(oldest_ + count_) % kCapacity] = std::move(key);
     ++count_;
 }

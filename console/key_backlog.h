@@ -15,8 +15,10 @@ class KeyBacklog {
 public:
     static constexpr std::size_t kCapacity = 16;
 
-    // `make_room`: the oldest key goes if there is no room.
-    void push(std::string key, bool make_room = true);
+    // A key typed: the oldest waiting key goes if there is no room.
+    void push(std::string key);
+    // A key that came at once with others before it: kept only if there is room.
+    void push_if_room(std::string key);
     // The oldest waiting key, or "".
     std::string take();
     void clear() { count_ = 0; }

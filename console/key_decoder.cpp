@@ -274,8 +274,12 @@ void KeyDecoder::finish_old_mouse() {
 // the rest take only the room there is.
 void KeyDecoder::push(std::string key) {
     if (key.empty()) return;
-    keys_.push(std::move(key), !room_made_);
-    room_made_ = true;
+    if (room_made_) {
+        keys_.push_if_room(std::move(key));
+    } else {
+        keys_.push(std::move(key));
+        room_made_ = true;
+    }
 }
 
 }  // namespace blockslide
