@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "sound/clip_mixer.h"
@@ -16,6 +17,7 @@ namespace blockslide {
 namespace {
 
 using Milliseconds = std::chrono::milliseconds;
+using TimePoint = std::chrono::steady_clock::time_point;
 
 enum class Status { opening, open, failed };
 
@@ -47,20 +49,45 @@ struct StreamingSound::Shared {
     std::condition_variable changed;
     ClipMixer mixer;
     Status status = Status::opening;
-    bool stopping = false;  // the player is gone
-    bool finished = false;  // the device thread has nothing left to do
+    TimePoint failed_at{};
+    std::optional<TimePoint> busy_since;  // when the write or pause under way began
+    bool stopping = false;                // the player is gone, or has moved on to another device
+    bool finished = false;                // the device thread has nothing left to do
     Milliseconds fade_wait{0};
+
+    void fail(TimePoint now) {
+        status = Status::failed;
+        failed_at = now;
+    }
+    // From when the device counts as gone; nothing while it opens or works.
+    std::optional<TimePoint> gone_from() const {
+        if (status == Status::failed) return failed_at;
+        if (status == Status::open && busy_since) return *busy_since + kStuckAfter;
+        return std::nullopt;
+    }
 };
 
-StreamingSound::StreamingSound(OutputOpener open) : shared_(std::make_shared<Shared>()) {
-    device_thread_ = thread_with_signals_blocked(
-        [shared = shared_, open = std::move(open)] { run_device(shared, open); });
+StreamingSound::StreamingSound(OutputOpener open, SoundClock clock)
+    : open_(std::move(open)), clock_(std::move(clock)) {
+    start_device();
 }
 
 StreamingSound::~StreamingSound() {
     std::unique_lock lock(shared_->mutex);
     Milliseconds wait = shared_->status == Status::opening ? Milliseconds(0) : kCloseWait;
     if (shared_->status == Status::open && shared_->mixer.sounding()) wait = shared_->fade_wait;
+    let_go(std::move(lock), wait);
+}
+
+void StreamingSound::start_device() {
+    shared_ = std::make_shared<Shared>();
+    device_thread_ = thread_with_signals_blocked(
+        [shared = shared_, open = open_, clock = clock_] { run_device(shared, open, clock); });
+}
+
+// Tells the device thread to fade out and end, and waits at most `wait` for that; one that has not
+// ended by then, perhaps stuck in the audio library, is left behind.
+void StreamingSound::let_go(std::unique_lock<std::mutex> lock, Milliseconds wait) {
     shared_->stopping = true;
     shared_->mixer.fade_out();
     shared_->changed.notify_all();
@@ -73,19 +100,29 @@ StreamingSound::~StreamingSound() {
 }
 
 bool StreamingSound::play(std::string_view cue) {
-    std::lock_guard lock(shared_->mutex);
-    if (shared_->status != Status::open) return false;
+    const TimePoint now = clock_();
+    std::unique_lock lock(shared_->mutex);
+    const std::optional<TimePoint> gone_from = shared_->gone_from();
+    if (gone_from && now >= *gone_from + kReopenAfter) {
+        let_go(std::move(lock), Milliseconds(0));
+        start_device();
+        return false;
+    }
+    if (shared_->status != Status::open || (gone_from && now >= *gone_from)) return false;
     shared_->mixer.cue(cue);
     shared_->changed.notify_all();
     return true;
 }
 
-void StreamingSound::run_device(const std::shared_ptr<Shared>& shared, const OutputOpener& open) {
+void StreamingSound::run_device(const std::shared_ptr<Shared>& shared, const OutputOpener& open,
+                                const SoundClock& clock) {
     std::unique_ptr<PcmOutput> output = open();
     {
         std::lock_guard lock(shared->mutex);
-        shared->status = output ? Status::open : Status::failed;
-        if (output) {
+        if (!output) {
+            shared->fail(clock());
+        } else {
+            shared->status = Status::open;
             // The write under way, the fade (perhaps across two writes), then a buffer of
             // silence and the write that completes it.
             const std::size_t frames =
@@ -93,7 +130,7 @@ void StreamingSound::run_device(const std::shared_ptr<Shared>& shared, const Out
             shared->fade_wait = std::min(time_to_hear(frames), kLongestFadeWait);
         }
     }
-    if (output) feed(*shared, *output);
+    if (output) feed(*shared, *output, clock);
     output.reset();
     std::lock_guard lock(shared->mutex);
     shared->finished = true;
@@ -102,16 +139,22 @@ void StreamingSound::run_device(const std::shared_ptr<Shared>& shared, const Out
 
 // Writes the mixer's frames while anything sounds, and a buffer of silence after it so that the
 // end is heard; then pauses the device until the next cue.
-void StreamingSound::feed(Shared& shared, PcmOutput& output) {
+void StreamingSound::feed(Shared& shared, PcmOutput& output, const SoundClock& clock) {
     std::vector<std::int16_t> period(output.period_frames() * ClipMixer::kChannels);
     std::size_t quiet_frames = output.buffer_frames() + 1;  // silence written since the last sound
     std::unique_lock lock(shared.mutex);
+    // Calls the device without the lock, timed: one that never returns makes the device gone.
+    const auto timed = [&](const auto& device_call) {
+        shared.busy_since = clock();
+        lock.unlock();
+        device_call();
+        lock.lock();
+        shared.busy_since.reset();
+    };
     for (;;) {
         if (!shared.mixer.sounding() && quiet_frames > output.buffer_frames()) {
             if (shared.stopping) return;
-            lock.unlock();
-            output.pause();
-            lock.lock();
+            timed([&] { output.pause(); });
             shared.changed.wait(lock, [&] { return shared.stopping || shared.mixer.sounding(); });
             if (!shared.mixer.sounding()) return;
             quiet_frames = 0;
@@ -119,11 +162,10 @@ void StreamingSound::feed(Shared& shared, PcmOutput& output) {
         const bool sounded = shared.mixer.sounding();
         shared.mixer.fill(period);
         quiet_frames = sounded ? 0 : quiet_frames + output.period_frames();
-        lock.unlock();
-        const bool written = output.write(period);
-        lock.lock();
+        bool written = false;
+        timed([&] { written = output.write(period); });
         if (!written) {
-            shared.status = Status::failed;
+            shared.fail(clock());
             return;
         }
     }

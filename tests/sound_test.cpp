@@ -1,13 +1,18 @@
 // The clips each program carries: the files of resources/, byte for byte, as plain 16-bit PCM WAVE
 // files of the games' sizes, audible, not clipped, and whole in mono; on Windows also as WAVE
 // resources in US English under their cue names. On Unix the mixer plays each clip whole and cuts
-// it without a click. (What reaches a real sound server, cue by cue, with none and with one that
-// never answers: tests/e2e.)
+// it without a click; a device that fails or sticks is let go, and another opened later. (What
+// reaches a real sound server, cue by cue, with none and with one that never answers: tests/e2e.)
 #include <gtest/gtest.h>
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <atomic>
+#include <future>
+#include <thread>
+
 #include "sound/clip_mixer.h"
+#include "sound/streaming_sound.h"
 #endif
 
 #include <algorithm>
@@ -160,6 +165,55 @@ TEST(ClipMixer, PlaysEachClipWholeAndCutsItNoSteeperThanItsOwnSteps) {
             }
         }
     }
+}
+
+using namespace std::chrono_literals;
+
+// A device whose writes fail, or else wait until released.
+struct FakeOutput final : PcmOutput {
+    explicit FakeOutput(std::shared_future<void> released) : released(std::move(released)) {}
+    std::size_t period_frames() const override { return 4; }
+    std::size_t buffer_frames() const override { return 8; }
+    bool write(std::span<const std::int16_t>) override {
+        ++writes;
+        return released.valid() && (released.wait(), true);
+    }
+    void pause() override {}
+    std::shared_future<void> released;
+    static inline std::atomic<int> now_ms = 0, opened = 0, writes = 0;
+};
+
+bool eventually(const auto& done) {  // within seconds, at the device thread's pace
+    for (int polls = 0; polls < 5000 && !done(); ++polls) std::this_thread::sleep_for(1ms);
+    return done();
+}
+
+// The first device fails its first write, the second one's never returns: either counts as gone
+// (play() refuses cues, never waiting), until a cue a back-off later opens the next device.
+TEST(StreamingSound, RefusesCuesWhileItsDeviceIsGoneAndOpensAnotherLater) {
+    std::promise<void> release;
+    FakeOutput::opened = FakeOutput::writes = 0;
+    StreamingSound sound(
+        [released = release.get_future().share()] {
+            return std::make_unique<FakeOutput>(++FakeOutput::opened == 1 ? decltype(released)()
+                                                                          : released);
+        },
+        [] { return std::chrono::steady_clock::time_point(FakeOutput::now_ms.load() * 1ms); });
+    const auto play_at = [&](std::chrono::milliseconds now) {
+        FakeOutput::now_ms = int(now.count());
+        return sound.play("beep2");
+    };
+    const auto stuck = StreamingSound::kStuckAfter, reopen = StreamingSound::kReopenAfter;
+    EXPECT_TRUE(eventually([&] { return play_at(0ms); }));
+    EXPECT_TRUE(eventually([&] { return !play_at(0ms); })) << "the failed write";
+    EXPECT_FALSE(play_at(reopen - 1ms) || FakeOutput::opened != 1 || play_at(reopen));
+    EXPECT_TRUE(eventually([&] { return play_at(reopen); }) && FakeOutput::opened == 2);
+    ASSERT_TRUE(eventually([&] { return FakeOutput::writes == 2; }));
+    EXPECT_TRUE(play_at(reopen + stuck - 1ms));
+    EXPECT_FALSE(play_at(reopen + stuck) || play_at(2 * reopen + stuck - 1ms) ||
+                 play_at(2 * reopen + stuck));
+    EXPECT_TRUE(eventually([&] { return play_at(2 * reopen + stuck); }) && FakeOutput::opened == 3);
+    release.set_value();
 }
 #endif
 

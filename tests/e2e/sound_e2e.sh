@@ -1,8 +1,9 @@
 # blockslide-a's sound heard through a private PulseAudio server whose null sink runs at the clips'
 # own rate (22050 Hz, 16-bit stereo), so every sample arrives as stored: a refused key plays beep2
 # whole; Q plays ding2, and a refused key half a second later cuts it off with a fade, then plays
-# beep2 whole; Q again, and Y's quit fades the ding out to silence. No bell rings. Skipped without
-# PulseAudio or ALSA's PulseAudio plug-in.
+# beep2 whole; Q again, and Y's quit fades the ding out to silence. No bell rings. Then the server
+# goes away mid-game: stopped, refused keys soon ring the bell; killed and started afresh, the
+# sound comes back. Skipped without PulseAudio or ALSA's PulseAudio plug-in.
 
 . "$(dirname "$0")/lib.sh"
 
@@ -18,20 +19,24 @@ mkdir -p "$PA/run"
 trap 'kill $PA_PIDS 2>/dev/null; tmx kill-server 2>/dev/null; rm -rf "$DIR" ${SOCKET_PATH:+"$SOCKET_PATH"}' EXIT
 export HOME="$PA" XDG_RUNTIME_DIR="$PA/run" PULSE_SERVER="$SERVER"
 
-# Each started straight from this shell, so that $! is the process to stop at the end. The pipe
-# sink writes what it plays to a pipe, in real time.
-pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 --disable-shm=yes \
-    -L "module-pipe-sink sink_name=out file=$PA/sink format=s16le rate=$RATE channels=2 \
-        use_system_clock_for_timing=yes" \
-    -L "module-native-protocol-unix socket=$PA/native auth-anonymous=1" >/dev/null 2>"$PA/log" &
-PA_PIDS=$!
-polls=50
-until pactl info >/dev/null 2>&1; do
-    [ $((polls -= 1)) -gt 0 ] || { echo "SKIP: PulseAudio did not start" >&2; exit 77; }
-    sleep 0.1
-done
-cat "$PA/sink" >"$PA/heard.raw" &
-PA_PIDS="$PA_PIDS $!"
+# start_server RECORDING: a server whose pipe sink writes what it plays, in real time, to a pipe
+# copied to RECORDING. Each started straight from this shell, so that $! is the process to stop.
+start_server() {
+    pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 --disable-shm=yes \
+        -L "module-pipe-sink sink_name=out file=$PA/sink format=s16le rate=$RATE channels=2 \
+            use_system_clock_for_timing=yes" \
+        -L "module-native-protocol-unix socket=$PA/native auth-anonymous=1" \
+        >/dev/null 2>>"$PA/log" &
+    SERVER_PID=$! PA_PIDS="$PA_PIDS $!"
+    polls=50
+    until pactl info >/dev/null 2>&1; do
+        [ $((polls -= 1)) -gt 0 ] || { echo "SKIP: PulseAudio did not start" >&2; exit 77; }
+        sleep 0.1
+    done
+    cat "$PA/sink" >"$1" &
+    PA_PIDS="$PA_PIDS $!"
+}
+start_server "$PA/heard.raw"
 
 run "PULSE_SERVER=$SERVER \"\$GAME\" 2>err"
 prompted
@@ -92,3 +97,17 @@ END {
 }' "$PA/beep" "$PA/ding" "$PA/heard")
 [ "$verdict" = ok ] || fail "what the server played: $verdict"
 ok "beep2, ding2 cut by beep2 after a fade, ding2 faded out by the quit: each as stored"
+
+# A stopped server: the write under way never returns, so the device counts as gone. Killed, then
+# started again: the device is opened anew a couple of seconds after it failed.
+start_server "$PA/heard.raw"
+run "PULSE_SERVER=$SERVER \"\$GAME\" 2>err"
+prompted
+within "the game's stream on the server" eval 'pactl list sink-inputs | grep -q blockslide-a'
+kill -STOP $SERVER_PID
+bell_rang() { keys -l x && sleep 0.3 && [ "$(tmx display-message -p '#{window_bell_flag}')" = 1 ]; }
+within "the bell for a refused key, the server stopped" bell_rang
+kill -KILL $SERVER_PID && start_server "$PA/heard.raw"
+heard() { keys -l x && sleep 0.3 && od -An -td2 "$PA/heard.raw" | grep -q '[1-9]'; } # not silence
+within "beep2 at the server started again" heard
+ok "the bell while the server is stopped; the sound back once a new one runs"
