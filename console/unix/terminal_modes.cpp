@@ -60,17 +60,19 @@ void stop_waiting_for_output() {
     fcntl(STDOUT_FILENO, F_SETFL, flags | O_NONBLOCK);
 }
 
-void drain_input(long last_input_ms, long now_ms, long quiet_ms, long limit_ms) {
+bool input_arriving(long wait_ms) {
     pollfd input{STDIN_FILENO, POLLIN, 0};
-    long quiet_since = last_input_ms;
-    const long give_up = now_ms + limit_ms;
-    char discarded[65536];
-    for (long now = now_ms; now < give_up; now = clock_ms()) {
-        const long wait = std::min(quiet_since + quiet_ms, give_up) - now;
-        if (wait <= 0 && poll(&input, 1, 0) <= 0) return;  // quiet long enough
-        if (poll(&input, 1, static_cast<int>(std::max(wait, 0L))) <= 0) continue;
-        if (read(STDIN_FILENO, discarded, sizeof discarded) <= 0) return;
-        quiet_since = clock_ms();
+    return poll(&input, 1, static_cast<int>(std::max(wait_ms, 0L))) > 0;
+}
+
+void drain_input(long quiet_ms, long limit_ms) {
+    static char discarded[65536];  // not on the stack, which may be small
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    const long give_up = clock_ms() + limit_ms;
+    for (long now = clock_ms(); now < give_up; now = clock_ms()) {
+        const int ready = poll(&input, 1, static_cast<int>(std::min(quiet_ms, give_up - now)));
+        if (ready == 0) return;  // quiet long enough
+        if (ready > 0 && read(STDIN_FILENO, discarded, sizeof discarded) <= 0) return;
     }
 }
 

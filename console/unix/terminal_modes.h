@@ -1,6 +1,6 @@
 // The terminal's modes: the shell's kept as they were found, the game's set
 // while it plays, and the shell's put back on every way out, with input that
-// arrived meanwhile thrown away so that none of it reaches the shell.
+// arrived meanwhile thrown away so that it does not reach the shell.
 #pragma once
 
 namespace blockslide::terminal_modes {
@@ -17,9 +17,10 @@ void restore();
 // Async-signal-safe.
 void stop_waiting_for_output();
 
-// Reads and drops input until the terminal has been quiet for `quiet_ms`
-// (at once if it already has been since `last_input_ms`), for at most
-// `limit_ms`: the rest of a paste that ended the game.
-void drain_input(long last_input_ms, long now_ms, long quiet_ms, long limit_ms);
+// Whether input is waiting unread or arrives within `wait_ms`.
+bool input_arriving(long wait_ms);
+// Reads and drops input until the terminal has been quiet for `quiet_ms`,
+// for at most `limit_ms`: the rest of a paste that ended the game.
+void drain_input(long quiet_ms, long limit_ms);
 
 }  // namespace blockslide::terminal_modes

@@ -33,7 +33,7 @@ bool send_to_terminal(std::string_view bytes, long limit_ms) {
             continue;
         }
         if (written < 0 && errno != EINTR && errno != EAGAIN) return false;  // gone
-        if (terminal_signals::ending_signal() != 0) return false;
+        if (limit_ms == kNoLimit && terminal_signals::ending_signal() != 0) return false;
         const long now = clock_ms();
         if (give_up >= 0 && now >= give_up) return false;
         const long wait =

@@ -1,6 +1,6 @@
-// Bytes to the terminal in one piece, waiting while it reads slowly, but
-// never for a terminal that has stopped reading once a signal that ends the
-// program has come, nor longer than a limit on the way out.
+// Bytes to the terminal in one piece, waiting while it reads slowly: without
+// a limit until a signal that ends the program comes, with one (on the way
+// out) until the limit, whatever comes.
 #pragma once
 
 #include <string_view>

@@ -1,7 +1,9 @@
 #include "console/unix/terminal_signals.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -19,6 +21,9 @@ namespace {
 // How long the loop has to end the program after a signal that ends it,
 // before the alarm does it from the handler.
 constexpr unsigned kBackstopSeconds = 1;
+// How long the handlers wait for a terminal that has stopped reading to take
+// the reset.
+constexpr long kResetWaitMs = 250;
 
 constexpr int kCrashSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP, SIGSYS};
 
@@ -60,16 +65,31 @@ void wake() {
     [[maybe_unused]] const ssize_t ignored = write(g_wake[1], &byte, 1);
 }
 
-// The reset, written as far as the terminal takes it without waiting.
+// clock_gettime, unlike the standard clocks, is async-signal-safe.
+long monotonic_ms() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// The reset, as far as the terminal takes it within a short wait: one that
+// has stopped reading may read again a moment later.
 void write_reset() {
     terminal_modes::stop_waiting_for_output();
     const char* data = g_reset.data();
     std::size_t left = g_reset_length;
+    const long give_up = monotonic_ms() + kResetWaitMs;
     while (left > 0) {
         const ssize_t written = write(STDOUT_FILENO, data, left);
-        if (written <= 0) break;
-        data += written;
-        left -= static_cast<std::size_t>(written);
+        if (written > 0) {
+            data += written;
+            left -= static_cast<std::size_t>(written);
+            continue;
+        }
+        const long wait = give_up - monotonic_ms();
+        if ((written < 0 && errno != EAGAIN && errno != EINTR) || wait <= 0) break;
+        pollfd output{STDOUT_FILENO, POLLOUT, 0};
+        poll(&output, 1, static_cast<int>(wait));
     }
     terminal_modes::restore();
 }

@@ -1,11 +1,12 @@
 // Signals while the game has the terminal. The handlers only take note and
 // wake the game's loop (a byte down a pipe), which does the work: suspend,
 // resize, resume, or unwinding to the entry point to end with the signal's
-// status. They never block and never wait on the terminal: output is made
-// non-blocking the moment a signal that ends the program comes, and should
-// the loop not get there within a second, an alarm restores the terminal
-// from the handler itself and ends the program. A crash restores it too,
-// best effort, before dying as it would have.
+// status. They never block: output is made non-blocking the moment a signal
+// that ends the program comes, and should the loop not get there within a
+// second, an alarm restores the terminal from the handler itself (waiting a
+// quarter of a second at most for a terminal that has stopped reading to
+// take the reset) and ends the program. A crash restores it too, the same
+// way, before dying as it would have.
 #pragma once
 
 #include <string_view>

@@ -19,9 +19,12 @@ namespace blockslide {
 
 namespace {
 
-// On the way out, how long the terminal may take to read the last screen,
-// and how the rest of a paste is waited for and thrown away.
+// On the way out, how long the terminal may take to read the last screen or,
+// after a signal, the reset (well within the second before the alarm ends
+// the program); input arriving this soon after the last means a paste is
+// under way, whose rest is waited for and thrown away.
 constexpr long kGoodbyeLimitMs = 500;
+constexpr long kPasteGapMs = 10;
 constexpr long kPasteQuietMs = 200;
 constexpr long kPasteLimitMs = 2000;
 constexpr std::size_t kUpdateRoom = 65536;
@@ -55,11 +58,10 @@ UnixTerminal::UnixTerminal(TerminalCodes codes, const CharacterEncoder& encoder,
 UnixTerminal::~UnixTerminal() {
     out_.clear();
     give_back(out_);
-    const bool ended_by_signal = terminal_signals::ending_signal() != 0;
     terminal_modes::stop_waiting_for_output();
-    send_to_terminal(out_, ended_by_signal ? 0 : kGoodbyeLimitMs);
-    if (!ended_by_signal)
-        terminal_modes::drain_input(last_input_ms_, now_ms(), kPasteQuietMs, kPasteLimitMs);
+    send_to_terminal(out_, kGoodbyeLimitMs);
+    if (terminal_signals::ending_signal() == 0 && paste_under_way())
+        terminal_modes::drain_input(kPasteQuietMs, kPasteLimitMs);
     terminal_modes::restore();
     terminal_signals::uninstall();
 }
@@ -136,8 +138,7 @@ std::string UnixTerminal::poll_key() {
 
 void UnixTerminal::flush_keys() {
     pollfd input{STDIN_FILENO, POLLIN, 0};
-    char discarded[4096];
-    while (poll(&input, 1, 0) > 0 && read(STDIN_FILENO, discarded, sizeof discarded) > 0) {
+    while (poll(&input, 1, 0) > 0 && read(STDIN_FILENO, input_.data(), input_.size()) > 0) {
     }
     decoder_.clear();
 }
@@ -213,15 +214,22 @@ void UnixTerminal::read_input(long wait_ms) {
                          {terminal_signals::wake_descriptor(), POLLIN, 0}};
     if (poll(watched, 2, static_cast<int>(wait_ms)) <= 0) return;
     if (watched[0].revents == 0) return;
-    char bytes[4096];
-    const ssize_t count = read(STDIN_FILENO, bytes, sizeof bytes);
+    const ssize_t count = read(STDIN_FILENO, input_.data(), input_.size());
     if (count > 0) {
         last_input_ms_ = now_ms();
-        decoder_.feed(std::string_view(bytes, static_cast<std::size_t>(count)), last_input_ms_);
+        decoder_.feed(std::string_view(input_.data(), static_cast<std::size_t>(count)),
+                      last_input_ms_);
         return;
     }
     if (count < 0 && (errno == EINTR || errno == EAGAIN)) return;
     throw TerminalLost{};
+}
+
+// Keys the game left unread, or more input within moments of the last: the
+// game was ended by a paste, whose rest must not reach the shell.
+bool UnixTerminal::paste_under_way() {
+    if (!decoder_.take().empty() || decoder_.deadline()) return true;
+    return terminal_modes::input_arriving(last_input_ms_ + kPasteGapMs - now_ms());
 }
 
 // The next key. A mouse button counts where it was on the game's screen;

@@ -4,6 +4,7 @@
 // decoded here; suspend, resize and signals handled in the game's own loop.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +43,7 @@ private:
     void suspend();
     void fit_to_terminal();
     void read_input(long wait_ms);
+    bool paste_under_way();
     std::string next_key();
     void send(std::string_view bytes);
     static long now_ms();
@@ -56,6 +58,7 @@ private:
     std::string out_;  // one update's bytes, its room kept from one to the next
     std::string title_;
     long last_input_ms_ = 0;
+    std::array<char, 4096> input_{};  // bytes as read, kept off the stack
 };
 
 }  // namespace blockslide

@@ -1,4 +1,4 @@
-# blockslide-a started from an interactive shell, mid-line: a 64 KB paste that begins by ending
+# blockslide-a started from an interactive shell, mid-line: a 1 MB paste that begins by ending
 # the game leaves nothing for the shell to run, and the whole last screen stays with the prompt
 # below it; Ctrl-Z gives the shell its screen, cursor and mouse back; after a shell that sets its
 # own title and fg, the window has the game's title again.
@@ -20,7 +20,7 @@ start_in_shell() {
 }
 
 start_in_shell
-{ printf '2qy\n' && for i in $(seq 5000); do echo "touch leaked$i"; done; } | head -c 65536 >"$DIR/paste"
+{ printf '2qy\n' && seq 70000 | sed 's/^/touch leaked/'; } | head -c 1048576 >"$DIR/paste"
 tmx load-buffer -b paste "$DIR/paste" && tmx paste-buffer -b paste -t play ||
     fail "could not paste"
 within "the shell's prompt below the game" at 25 1 '$ '
@@ -30,7 +30,7 @@ expect_at 24 69 "Moves: 1" "the move counter, kept"
 keys -l exit && keys Enter
 ended 0
 [ -z "$(ls "$RUN" | grep leaked)" ] || fail "the shell ran $(ls "$RUN" | grep -c leaked) pasted lines"
-ok "a 64 KB paste that begins with 2, Q, Y: the shell runs nothing, and the whole board stays"
+ok "a 1 MB paste that begins with 2, Q, Y: the shell runs nothing, and the whole board stays"
 
 start_in_shell
 within "the game's title" title "$TITLE"

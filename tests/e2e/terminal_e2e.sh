@@ -1,8 +1,8 @@
 # blockslide-a in terminals of other shapes and kinds: centred in a larger one, a notice in a
-# smaller one, and the board back when it grows again; a locale without UTF-8; standard error
-# closed; a terminal that goes away; the bell for a refused key where no sound can be played, but
-# not with --silent; and a sound server that never answers, which holds up neither the bell nor
-# the end.
+# smaller one, and the board back when it grows again; a locale without UTF-8; a stack of 64 KB;
+# standard error closed; a terminal that goes away; the bell for a refused key where no sound can
+# be played, but not with --silent; and a sound server that never answers, which holds up neither
+# the bell nor the end.
 
 . "$(dirname "$0")/lib.sh"
 
@@ -33,6 +33,12 @@ keys Escape
 ended 0
 restored
 ok "without UTF-8 the lines come from the terminal's line-drawing set"
+
+run '(ulimit -s 64 && exec "$GAME" 2>err)'
+prompted "with a 64 KB stack"
+keys Escape
+ended 0
+ok "a stack of 64 KB is enough"
 
 run '"$GAME" 2>&-' # standard error closed: the audio library's words must go nowhere
 prompted
