@@ -70,6 +70,22 @@ blue block with the face reaches its goal; watch the shortest solution if you
 get stuck.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
+# A stripped install (cpack, cmake --install --strip) also drops the compiler's version
+# (.comment) and any bare .note section, as Debian's dh_strip does; a plain strip keeps them.
+# Call it after the targets' own install rules, which strip first.
+function(blockslide_strip_notes)
+    if(NOT CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
+        return()
+    endif()
+    foreach(target IN LISTS ARGN)
+        set(installed "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${BLOCKSLIDE_GAMES_DIR}")
+        string(APPEND installed "/$<TARGET_FILE_NAME:${target}>")
+        install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                --remove-section=.note \"${installed}\" COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+    endforeach()
+endfunction()
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
