@@ -45,12 +45,6 @@ long escape_wait_ms() {
     return environment_number("ESCDELAY", 0, kLongest).value_or(KeyDecoder::kDefaultEscapeWaitMs);
 }
 
-// What puts the terminal back if the program ends from a signal handler.
-std::string emergency_reset(const TerminalCodes& codes) {
-    return codes.mouse_off + codes.reset_attributes + codes.show_cursor +
-           codes.leave_alternate_screen + codes.title_restore;
-}
-
 }  // namespace
 
 bool prepare_standard_streams() {
@@ -81,7 +75,8 @@ std::unique_ptr<ConsoleBackend> open_terminal(const TerminalOptions& options,
         problem = "cannot read the terminal's modes";
         return nullptr;
     }
-    terminal_signals::install(emergency_reset(*codes));
+    // What puts the terminal back should the program end from a signal handler.
+    terminal_signals::install(shell_give_back(*codes));
     terminal_modes::enter_game_modes();
     const bool utf8 = utf8_locale();
     const CharacterEncoder encoder = utf8 ? CharacterEncoder(utf8_encoding) : locale_encoding;

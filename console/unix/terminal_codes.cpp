@@ -106,6 +106,11 @@ void find_colour_codes(TerminalCodes& codes) {
 
 }  // namespace
 
+std::string shell_give_back(const TerminalCodes& codes) {
+    return codes.mouse_off + codes.leave_line_drawing + codes.reset_attributes + codes.show_cursor +
+           codes.leave_alternate_screen + codes.title_restore;
+}
+
 std::string format(const std::string& code, int first, int second) {
     if (code.empty()) return {};
     const char* filled = terminfo::filled(code.c_str(), first, second);

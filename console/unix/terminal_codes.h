@@ -57,6 +57,11 @@ struct TerminalCodes {
 // reason in `problem`, when the type is unknown or cannot place the cursor.
 std::optional<TerminalCodes> load_terminal_codes(const char* name, std::string& problem);
 
+// What gives the terminal back to the shell as it was: mouse reports off, the
+// terminal's own attributes, character set and cursor, the normal screen and
+// the shell's title. Plain bytes, so a signal handler can send them too.
+std::string shell_give_back(const TerminalCodes& codes);
+
 // A template with its parameters filled in, padding taken out; "" for an
 // empty template.
 std::string format(const std::string& code, int first, int second = 0);

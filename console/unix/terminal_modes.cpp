@@ -1,4 +1,5 @@
 #include "console/unix/terminal_modes.h"
+#include "console/monotonic_clock.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -6,7 +7,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 
 namespace blockslide::terminal_modes {
 
@@ -17,12 +17,6 @@ termios g_shell_modes{};
 bool g_saved = false;
 int g_input_flags = -1;
 int g_output_flags = -1;
-
-long clock_ms() {
-    using namespace std::chrono;
-    return static_cast<long>(
-        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
 
 }  // namespace
 
@@ -68,8 +62,8 @@ bool input_arriving(long wait_ms) {
 void drain_input(long quiet_ms, long limit_ms) {
     static char discarded[65536];  // not on the stack, which may be small
     pollfd input{STDIN_FILENO, POLLIN, 0};
-    const long give_up = clock_ms() + limit_ms;
-    for (long now = clock_ms(); now < give_up; now = clock_ms()) {
+    const long give_up = monotonic_ms() + limit_ms;
+    for (long now = monotonic_ms(); now < give_up; now = monotonic_ms()) {
         const int ready = poll(&input, 1, static_cast<int>(std::min(quiet_ms, give_up - now)));
         if (ready == 0) return;  // quiet long enough
         if (ready > 0 && read(STDIN_FILENO, discarded, sizeof discarded) <= 0) return;

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 
+#include "console/monotonic_clock.h"
 #include "console/unix/terminal_signals.h"
 
 namespace blockslide {
@@ -16,16 +16,10 @@ namespace {
 // A stalled terminal is looked at again this often for a signal.
 constexpr int kStallCheckMs = 100;
 
-long clock_ms() {
-    using namespace std::chrono;
-    return static_cast<long>(
-        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
 }  // namespace
 
 bool send_to_terminal(std::string_view bytes, long limit_ms) {
-    const long give_up = limit_ms == kNoLimit ? -1 : clock_ms() + limit_ms;
+    const long give_up = limit_ms == kNoLimit ? -1 : monotonic_ms() + limit_ms;
     while (!bytes.empty()) {
         const ssize_t written = write(STDOUT_FILENO, bytes.data(), bytes.size());
         if (written > 0) {
@@ -34,7 +28,7 @@ bool send_to_terminal(std::string_view bytes, long limit_ms) {
         }
         if (written < 0 && errno != EINTR && errno != EAGAIN) return false;  // gone
         if (limit_ms == kNoLimit && terminal_signals::ending_signal() != 0) return false;
-        const long now = clock_ms();
+        const long now = monotonic_ms();
         if (give_up >= 0 && now >= give_up) return false;
         const long wait =
             give_up < 0 ? kStallCheckMs : std::min<long>(kStallCheckMs, give_up - now);

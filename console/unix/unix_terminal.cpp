@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 
 #include "console/cp437.h"
 #include "console/keys.h"
+#include "console/monotonic_clock.h"
 #include "console/terminal.h"
 #include "console/unix/environment_number.h"
 #include "console/unix/terminal_modes.h"
@@ -82,11 +82,8 @@ void UnixTerminal::take_terminal() {
 // screen, ending on the row after the board's with the prompt on its own.
 void UnixTerminal::give_back(std::string& out) {
     ScreenWriter& writer = writer_;
-    out += codes_.mouse_off;
-    writer.plain(out);
-    writer.show_cursor(true, out);
-    out += codes_.leave_alternate_screen;
-    out += codes_.title_restore;
+    out += shell_give_back(codes_);
+    writer.forget();
     if (!shown_ || terminal_signals::ending_signal() != 0) return;
     const bool alternate = !codes_.enter_alternate_screen.empty();
     if (placement_.too_small()) {
@@ -103,7 +100,7 @@ void UnixTerminal::give_back(std::string& out) {
 }
 
 void UnixTerminal::present(const ScreenModel& screen) {
-    after_signals(false);
+    after_signals();
     draw(screen);
 }
 
@@ -122,17 +119,18 @@ void UnixTerminal::draw(const ScreenModel& screen) {
 std::string UnixTerminal::wait_key() {
     for (;;) {
         after_signals();
-        decoder_.expire(now_ms());
+        redraw_if_due();
+        decoder_.expire(monotonic_ms());
         if (std::string key = next_key(); !key.empty()) return key;
         const std::optional<long> due = decoder_.deadline();
-        read_input(due ? std::max(0L, *due - now_ms()) : -1);
+        read_input(due ? std::max(0L, *due - monotonic_ms()) : -1);
     }
 }
 
 // Signals are seen by the sleep that always follows.
 std::string UnixTerminal::poll_key() {
     read_input(0);
-    decoder_.expire(now_ms());
+    decoder_.expire(monotonic_ms());
     return next_key();
 }
 
@@ -146,11 +144,12 @@ void UnixTerminal::flush_keys() {
 // Keys typed meanwhile go to the backlog, so a held key cannot pile up more
 // than it holds; signals are seen as they come.
 void UnixTerminal::sleep(int milliseconds) {
-    const long end = now_ms() + std::max(milliseconds, 0);
-    for (long left = end - now_ms(); left > 0; left = end - now_ms()) {
+    const long end = monotonic_ms() + std::max(milliseconds, 0);
+    for (long left = end - monotonic_ms(); left > 0; left = end - monotonic_ms()) {
         after_signals();
+        redraw_if_due();
         read_input(left);
-        decoder_.expire(now_ms());
+        decoder_.expire(monotonic_ms());
     }
 }
 
@@ -165,7 +164,7 @@ void UnixTerminal::bell() {
 }
 
 // What the signal handlers noted, done here in the game's loop.
-void UnixTerminal::after_signals(bool redraw) {
+void UnixTerminal::after_signals() {
     if (const int signal_number = terminal_signals::ending_signal(); signal_number != 0)
         throw EndedBySignal{signal_number};
     terminal_signals::clear_wake();
@@ -176,19 +175,17 @@ void UnixTerminal::after_signals(bool redraw) {
         if (!title_.empty()) set_title(title_);
     }
     if (terminal_signals::take_resize()) fit_to_terminal();
-    if (redraw && repaint_ && shown_) draw(*shown_);
+}
+
+void UnixTerminal::redraw_if_due() {
+    if (repaint_ && shown_) draw(*shown_);
 }
 
 // Ctrl-Z: the terminal as the shell had it while the game is stopped, and
 // the game's again once it goes on.
 void UnixTerminal::suspend() {
-    out_.clear();
-    out_ += codes_.mouse_off;
-    writer_.plain(out_);
-    writer_.show_cursor(true, out_);
-    out_ += codes_.leave_alternate_screen;
-    out_ += codes_.title_restore;
-    send(out_);
+    send(shell_give_back(codes_));
+    writer_.forget();
     terminal_modes::restore();
     terminal_signals::stop_here();
     terminal_signals::take_continue();
@@ -216,7 +213,7 @@ void UnixTerminal::read_input(long wait_ms) {
     if (watched[0].revents == 0) return;
     const ssize_t count = read(STDIN_FILENO, input_.data(), input_.size());
     if (count > 0) {
-        last_input_ms_ = now_ms();
+        last_input_ms_ = monotonic_ms();
         decoder_.feed(std::string_view(input_.data(), static_cast<std::size_t>(count)),
                       last_input_ms_);
         return;
@@ -229,7 +226,7 @@ void UnixTerminal::read_input(long wait_ms) {
 // game was ended by a paste, whose rest must not reach the shell.
 bool UnixTerminal::paste_under_way() {
     if (!decoder_.take().empty() || decoder_.deadline()) return true;
-    return terminal_modes::input_arriving(last_input_ms_ + kPasteGapMs - now_ms());
+    return terminal_modes::input_arriving(last_input_ms_ + kPasteGapMs - monotonic_ms());
 }
 
 // The next key. A mouse button counts where it was on the game's screen;
@@ -251,12 +248,6 @@ std::string UnixTerminal::next_key() {
 
 void UnixTerminal::send(std::string_view bytes) {
     if (!bytes.empty()) send_to_terminal(bytes);
-}
-
-long UnixTerminal::now_ms() {
-    using namespace std::chrono;
-    return static_cast<long>(
-        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 }  // namespace blockslide

@@ -37,16 +37,16 @@ private:
     void take_terminal();
     void give_back(std::string& out);
     void draw(const ScreenModel& screen);
-    // What the signal handlers noted, done here; `redraw`: the screen shown
-    // again at once if a resize or a continue calls for it.
-    void after_signals(bool redraw = true);
+    // What the signal handlers noted, done here.
+    void after_signals();
+    // The screen shown again, when a resize or a continue calls for it.
+    void redraw_if_due();
     void suspend();
     void fit_to_terminal();
     void read_input(long wait_ms);
     bool paste_under_way();
     std::string next_key();
     void send(std::string_view bytes);
-    static long now_ms();
 
     TerminalCodes codes_;
     GlyphTable glyphs_;

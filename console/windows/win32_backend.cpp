@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 
 #include "console/cp437.h"
+#include "console/monotonic_clock.h"
 #include "console/terminal.h"
 #include "console/windows/win32_cells.h"
 #include "console/windows/win32_keys.h"
@@ -28,12 +28,6 @@ std::wstring wide_from_cp437(std::string_view text) {
         wide += static_cast<wchar_t>(kCp437ToUnicode[static_cast<unsigned char>(byte)]);
     }
     return wide;
-}
-
-long now_ms() {
-    using namespace std::chrono;
-    return static_cast<long>(
-        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 }  // namespace
@@ -95,8 +89,8 @@ void Win32Backend::flush_keys() {
 // Keys typed meanwhile go to the backlog, so a held key cannot pile up more
 // than it holds.
 void Win32Backend::sleep(int milliseconds) {
-    const long end = now_ms() + std::max(milliseconds, 0);
-    for (long left = end - now_ms(); left > 0; left = end - now_ms()) {
+    const long end = monotonic_ms() + std::max(milliseconds, 0);
+    for (long left = end - monotonic_ms(); left > 0; left = end - monotonic_ms()) {
         WaitForSingleObject(console_.input, static_cast<DWORD>(left));
         read_input(false);
     }
