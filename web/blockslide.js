@@ -38,13 +38,20 @@ const blockslide = (() => {
   }
 
   // The screen as large as the window lets the whole of it be, its columns
-  // whole pixels wide so that lines join without seams.
+  // whole pixels wide so that lines join without seams. Rows round to whole
+  // pixels at each size, so the size is found in a few steps from a small
+  // one, and a phone never zooms out to fit a screen too wide for it.
   function fit() {
-    screen.style.fontSize = '100px';
-    const {width, height} = screen.getBoundingClientRect();
-    const scale = Math.min(innerWidth / width, innerHeight / height);
-    const column = Math.max(1, Math.floor(width / kColumns * scale * devicePixelRatio));
-    screen.style.fontSize = `${100 * column / devicePixelRatio / (width / kColumns)}px`;
+    const view = document.documentElement;
+    let size = 10;
+    for (let step = 0; step < 3; step++) {
+      screen.style.fontSize = `${size}px`;
+      const {width, height} = screen.getBoundingClientRect();
+      const scale = Math.min(view.clientWidth / width, view.clientHeight / height);
+      const column = Math.max(1, Math.floor(width / kColumns * scale * devicePixelRatio));
+      size *= column / devicePixelRatio / (width / kColumns);
+    }
+    screen.style.fontSize = `${size}px`;
   }
   fit();
   addEventListener('resize', fit);
@@ -66,7 +73,7 @@ const blockslide = (() => {
       : key in kControls ? kControls[key] : key.length === 1 ? key.codePointAt(0) : undefined;
     if (code === undefined) return;
     event.preventDefault();  // arrows and space do not scroll the page
-    wakeSound();
+    if (key !== 'Escape') wakeSound();  // Esc is no gesture that lets a page sound
     type(code);
   });
 
@@ -84,7 +91,6 @@ const blockslide = (() => {
     if (over || event.shiftKey || event.button !== 0 || !event.isPrimary) return;
     event.preventDefault();
     screen.setPointerCapture(event.pointerId);
-    wakeSound();
     type(kMouse + kPressed + place(event));
   });
   screen.addEventListener('pointerup', event => {
@@ -113,7 +119,8 @@ const blockslide = (() => {
     return buffer;
   }
 
-  // Browsers let a page sound only after the player's first key or tap.
+  // Browsers let a page sound only after the player's first key, click or
+  // tap: a key, or a button let go (a touch's press is no such gesture).
   function wakeSound() {
     if (silent) return;
     if (!audio) {
