@@ -39,15 +39,19 @@ const blockslide = (() => {
 
   // The screen as large as the window lets the whole of it be, its columns
   // whole pixels wide so that lines join without seams. Rows round to whole
-  // pixels at each size, so the size is found in a few steps from a small
-  // one, and a phone never zooms out to fit a screen too wide for it.
+  // pixels at each size, so the size is found in a few steps on one line of
+  // the screen's width (cheaper to measure than the screen), starting small
+  // so that a phone never zooms out to fit a screen too wide for it.
+  const probe = document.body.appendChild(document.createElement('div'));
+  probe.id = 'probe';
+  probe.textContent = ' '.repeat(kColumns);
   function fit() {
     const view = document.documentElement;
     let size = 10;
     for (let step = 0; step < 3; step++) {
-      screen.style.fontSize = `${size}px`;
-      const {width, height} = screen.getBoundingClientRect();
-      const scale = Math.min(view.clientWidth / width, view.clientHeight / height);
+      probe.style.fontSize = `${size}px`;
+      const {width, height} = probe.getBoundingClientRect();
+      const scale = Math.min(view.clientWidth / width, view.clientHeight / (height * kRows));
       const column = Math.max(1, Math.floor(width / kColumns * scale * devicePixelRatio));
       size *= column / devicePixelRatio / (width / kColumns);
     }
