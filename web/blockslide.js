@@ -161,5 +161,11 @@ const blockslide = (() => {
   }
   document.getElementById('again').addEventListener('click', () => location.reload());
 
+  // The program stopped on an error, or cannot load from a file: address
+  // (browsers fetch nothing there): the page says so.
+  const failed = () => { document.getElementById('failed').hidden = false; };
+  window.Module = {onAbort: failed};
+  if (location.protocol === 'file:') failed();
+
   return {draw, takeKey, keyTyped, addClip, play, ended, silent, cues};
 })();
