@@ -9,7 +9,9 @@ namespace {
 
 bool same_letters(std::string_view a, std::string_view b) {
     auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
-    return std::ranges::equal(a, b, [&](char x, char y) { return upper(x) == upper(y); });
+    // std::equal rather than std::ranges::equal: emscripten 3.1's library has no ranges::equal.
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return upper(x) == upper(y); });
 }
 
 }  // namespace
