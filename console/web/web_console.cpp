@@ -6,8 +6,6 @@
 
 #include "console/cp437.h"
 #include "console/keys.h"
-#include "sound/clips.h"
-#include "sound/wave.h"
 
 // The page's side of each call is in web/blockslide.js, the object `blockslide`.
 // clang-format off
@@ -20,11 +18,6 @@ EM_ASYNC_JS(void, web_sleep, (int milliseconds), {
     await new Promise(wake => setTimeout(wake, milliseconds));
 });
 EM_JS(void, web_set_title, (const char* title), { document.title = UTF8ToString(title); });
-EM_JS(void, web_add_clip, (const char* name, const unsigned char* samples, int bytes,
-                           int channels, int rate), {
-    blockslide.addClip(UTF8ToString(name), HEAPU8.slice(samples, samples + bytes), channels, rate);
-});
-EM_JS(void, web_play, (const char* name), { blockslide.play(UTF8ToString(name)); });
 EM_JS(int, web_silent, (), { return blockslide.silent; });
 EM_JS(void, web_ended, (), { blockslide.ended(); });
 // clang-format on
@@ -44,7 +37,6 @@ constexpr int kMouseBase = 0x20000;
 constexpr int kMousePressed = 0x10000;
 constexpr int kRowShift = 8;
 constexpr int kColumnMask = 0xFF;
-constexpr int kSampleBits = 16;
 
 // The key a page key stands for, or "" for one the game has no key for.
 std::string key_of(int code) {
@@ -65,15 +57,6 @@ int cell_index(int row, int column) {
 }
 
 }  // namespace
-
-WebConsole::WebConsole() {
-    for (const StoredClip& clip : stored_clips()) {
-        const std::optional<WaveSound> wave = read_wave(clip.wave);
-        if (!wave || wave->bits_per_sample != kSampleBits) continue;
-        web_add_clip(std::string(clip.name).c_str(), wave->samples.data(),
-                     static_cast<int>(wave->samples.size()), wave->channels, wave->sample_rate);
-    }
-}
 
 bool WebConsole::silent_requested() const {
     return web_silent() != 0;
@@ -132,11 +115,6 @@ void WebConsole::sleep(int milliseconds) {
 
 void WebConsole::set_title(std::string_view title) {
     web_set_title(cp437_to_utf8(title).c_str());
-}
-
-bool WebConsole::play(std::string_view cue) {
-    if (const StoredClip* clip = find_clip(cue)) web_play(std::string(clip->name).c_str());
-    return true;
 }
 
 void WebConsole::take_page_keys() {

@@ -1,6 +1,5 @@
 // The console of a web page: the screen model drawn as text in the page, the
-// page's keys, clicks and taps read as keys, the clips played through Web
-// Audio. The game's waits suspend it (emscripten's Asyncify) so that the
+// page's keys, clicks and taps read as keys. The game's waits suspend it (emscripten's Asyncify) so that the
 // browser's own thread never blocks; keys typed meanwhile wait in the page
 // until the game reads them.
 #pragma once
@@ -13,14 +12,11 @@
 #include "console/backend.h"
 #include "console/key_backlog.h"
 #include "console/screen_model.h"
-#include "sound/sound_player.h"
 
 namespace blockslide {
 
-class WebConsole final : public ConsoleBackend, public SoundPlayer {
+class WebConsole final : public ConsoleBackend {
 public:
-    WebConsole();  // hands the page the program's clips
-
     // The page was asked for no sound (?silent in its address).
     bool silent_requested() const;
     // Tells the page the program has ended: its last screen stays.
@@ -33,7 +29,6 @@ public:
     void sleep(int milliseconds) override;
     void set_title(std::string_view title) override;
     void bell() override {}  // a page has none: the refusal's clip is its sound
-    bool play(std::string_view cue) override;
 
 private:
     // Moves the keys the page holds into the backlog.
