@@ -11,8 +11,8 @@
 #include <future>
 #include <thread>
 
-#include "sound/clip_mixer.h"
-#include "sound/streaming_sound.h"
+#include "sound/unix/clip_mixer.h"
+#include "sound/unix/streaming_sound.h"
 #endif
 
 #include <algorithm>

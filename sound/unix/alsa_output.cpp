@@ -1,9 +1,8 @@
-#include "sound/alsa_output.h"
+#include "sound/unix/alsa_output.h"
 
 #include <alsa/asoundlib.h>
 
-#include "sound/clip_mixer.h"
-#include "sound/sound_device.h"
+#include "sound/unix/clip_mixer.h"
 
 namespace blockslide {
 
@@ -97,10 +96,6 @@ std::unique_ptr<PcmOutput> open_alsa_output(const char* device_name) {
         return nullptr;
     }
     return std::make_unique<AlsaOutput>(pcm, period, buffer);
-}
-
-std::unique_ptr<SoundPlayer> open_sound_device() {
-    return std::make_unique<StreamingSound>([] { return open_alsa_output("default"); });
 }
 
 }  // namespace blockslide

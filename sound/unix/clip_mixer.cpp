@@ -1,4 +1,4 @@
-#include "sound/clip_mixer.h"
+#include "sound/unix/clip_mixer.h"
 
 #include <cmath>
 #include <numbers>

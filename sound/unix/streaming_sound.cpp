@@ -1,4 +1,4 @@
-#include "sound/streaming_sound.h"
+#include "sound/unix/streaming_sound.h"
 
 #include <pthread.h>
 #include <signal.h>
@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "sound/clip_mixer.h"
+#include "sound/unix/clip_mixer.h"
 
 namespace blockslide {
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "sound/streaming_sound.h"
+#include "sound/unix/streaming_sound.h"
 
 namespace blockslide {
 
