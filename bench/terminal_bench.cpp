@@ -28,11 +28,11 @@ namespace {
 
 constexpr int kStatusRow = 24;
 
-bool asks_for_direction() {
+bool asks_for_direction(const ScreenModel& screen) {
     constexpr std::string_view kPrompt = "Specify direction (arrow)";
     char row[kScreenColumns];
     for (int column = 1; column <= kScreenColumns; ++column)
-        row[column - 1] = static_cast<char>(console_screen().cell(kStatusRow, column).character);
+        row[column - 1] = static_cast<char>(screen.cell(kStatusRow, column).character);
     return std::string_view(row, kScreenColumns).find(kPrompt) != std::string_view::npos;
 }
 
@@ -54,6 +54,7 @@ class BenchConsole : public ScriptedConsole {
 public:
     explicit BenchConsole(ConsoleBackend* terminal) : terminal_(terminal) {}
     void present(const ScreenModel& screen) override {
+        ScriptedConsole::present(screen);
         if (terminal_ != nullptr) terminal_->present(screen);
     }
     void sleep(int) override {}
@@ -70,7 +71,7 @@ public:
         : BenchConsole(terminal), state_(state), move_(puzzle.solution[0]) {}
 
     std::string wait_key() override {
-        if (asks_for_direction()) return arrow_for(move_[1]);
+        if (asks_for_direction(screen())) return arrow_for(move_[1]);
         if (!state_.KeepRunning()) return kEscapeKey;
         forward_ = !forward_;
         return forward_ ? std::string(1, move_[0]) : "B";

@@ -6,9 +6,11 @@
 # checked functions wait for the optimised ones, as glibc's checks need the optimiser.
 # Whatever the builder's own flags already say on one of these matters (-fno-stack-protector,
 # -D_FORTIFY_SOURCE=3, -Wl,-z,lazy, ...) is left to them; BLOCKSLIDE_HARDENING=OFF drops it all.
-# WebAssembly has none of these: its stack and memory are kept apart by the browser.
+# WebAssembly has none of these (the browser keeps its stack and memory apart), and the fuzzers
+# run under the sanitizers, which check more.
 option(BLOCKSLIDE_HARDENING "Build with the compiler's and linker's hardening" ON)
-if(NOT BLOCKSLIDE_HARDENING OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" OR EMSCRIPTEN)
+if(NOT BLOCKSLIDE_HARDENING OR BLOCKSLIDE_FUZZERS OR EMSCRIPTEN
+   OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     return()
 endif()
 include(CheckCXXCompilerFlag)

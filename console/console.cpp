@@ -41,10 +41,6 @@ ConsoleSession::~ConsoleSession() {
     g_sound = nullptr;
 }
 
-const ScreenModel& console_screen() {
-    return g_screen;
-}
-
 void console_set_title(std::string_view text) {
     backend().set_title(text);
 }

@@ -1,7 +1,6 @@
 #include "engine/main_loop.h"
 
 #include <string_view>
-#include <utility>
 
 #include "console/colors.h"
 #include "console/console.h"
@@ -76,14 +75,12 @@ Next dispatch_command(GameState& game, PlayerTurn turn) {
     end_program();
 }
 
-[[noreturn]] void play(GameState& game, TurnObserver* observer) {
+[[noreturn]] void play(GameState& game) {
     PlayInput input;
     for (;;) {
         start_new_game(game);
-        bool fresh_start = true;
         Next next = Next::kSameGame;
         while (next == Next::kSameGame) {
-            if (observer) observer->between_turns(game, std::exchange(fresh_start, false));
             if (game.solved) finish_solved_game(game);
             next = dispatch_command(game, select_and_move(game, input));
         }
@@ -102,10 +99,10 @@ void start_new_game(GameState& game) {
     draw_start_position(game, kFreshBarColor);
 }
 
-int run_game(const PuzzleSet& puzzles, TurnObserver* observer) {
+int run_game(const PuzzleSet& puzzles) {
     GameState game(puzzles);
     try {
-        play(game, observer);
+        play(game);
     } catch (const ProgramEnd&) {
     }
     return kExitCode;

@@ -8,8 +8,11 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-45}
 build=build/fuzz
-CXX=${FUZZ_CXX:-clang++-14} cmake -S fuzz -B "$build" -G Ninja >/dev/null
-cmake --build "$build" -j2
+# A tree once configured from fuzz/ alone starts afresh from the checkout.
+grep -qs "^CMAKE_HOME_DIRECTORY:INTERNAL=$PWD\$" "$build/CMakeCache.txt" || rm -f "$build/CMakeCache.txt"
+CXX=${FUZZ_CXX:-clang++-14} cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBLOCKSLIDE_FUZZERS=ON -DBLOCKSLIDE_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target game_fuzzer decoder_fuzzer
 rm -rf "$build/findings" && mkdir -p "$build/findings"
 
 # fuzz TARGET SECONDS OPTIONS...

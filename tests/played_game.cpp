@@ -101,7 +101,7 @@ std::optional<int> PlayedGame::run() {
         exit_code = run_game(program.puzzle_set());
     } catch (const ScriptExhausted&) {
     }
-    screen = console_screen();
+    screen = console.screen();
     return exit_code;
 }
 

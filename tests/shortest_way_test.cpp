@@ -43,7 +43,7 @@ public:
         EXPECT_EQ(game.move_count, moves_before);
         std::string line;
         for (int column = 1; column <= kScreenColumns; ++column)
-            line += static_cast<char>(console_screen().cell(kStatusRow, column).character);
+            line += static_cast<char>(console.screen().cell(kStatusRow, column).character);
         const std::size_t start = line.find_first_not_of(' ');
         if (start == std::string::npos) return {-1, 0};  // no count: the callers' checks fail
         const int told = std::atoi(&line[start]);

@@ -17,8 +17,10 @@ void ScriptedConsole::type_at(std::int64_t at_ms, std::string key) {
     keys_.push_back(TimedKey{typing_time_ms_, std::move(key)});
 }
 
+const ScreenModel ScriptedConsole::kNothingShown;
+
 void ScriptedConsole::present(const ScreenModel& screen) {
-    if (recording_cue_screens_) shown_ = screen;
+    presented_ = &screen;
     if (recording_frames_) frames_.push_back(Frame{now_ms_, screen});
 }
 
@@ -61,7 +63,7 @@ bool ScriptedConsole::play(std::string_view cue) {
 
 void ScriptedConsole::log_cue(std::string_view name) {
     cues_.push_back(Cue{now_ms_, std::string(name)});
-    if (recording_cue_screens_) cue_screens_.push_back(shown_.value_or(ScreenModel{}));
+    if (recording_cue_screens_) cue_screens_.push_back(*presented_);
 }
 
 }  // namespace blockslide

@@ -22,8 +22,6 @@ public:
     ConsoleSession& operator=(const ConsoleSession&) = delete;
 };
 
-const ScreenModel& console_screen();
-
 void console_set_title(std::string_view text);
 void console_show_cursor(bool visible);
 void console_clear();

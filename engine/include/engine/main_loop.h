@@ -6,18 +6,9 @@
 
 namespace blockslide {
 
-// Sees the game between turns, when the whole board is on the screen and
-// nothing is flashing: for checks kept outside the engine, such as a fuzzer's.
-class TurnObserver {
-public:
-    virtual ~TurnObserver() = default;
-    // `fresh_start`: the puzzle has just been started (over).
-    virtual void between_turns(const GameState& game, bool fresh_start) = 0;
-};
-
 // Plays one program's puzzles on the attached console until the player
 // leaves; returns the program's exit code, which is 0 on every way out.
-int run_game(const PuzzleSet& puzzles, TurnObserver* observer = nullptr);
+int run_game(const PuzzleSet& puzzles);
 
 // Starts the current puzzle over: empty history, counters at zero, and the
 // start position drawn afresh.

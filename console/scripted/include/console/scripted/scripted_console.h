@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +47,11 @@ public:
     // The screen shown when each cue started (with record_cue_screens).
     const std::vector<ScreenModel>& cue_screens() const { return cue_screens_; }
     const std::vector<Frame>& frames() const { return frames_; }
+    // The screen the game presented last: the console's own model, not a
+    // copy (copies cost time). The game presents before every wait, sleep and
+    // cue and at the end, so this is what the player sees whenever the game
+    // waits or has ended.
+    const ScreenModel& screen() const { return *presented_; }
     const std::string& title() const { return title_; }
     std::size_t keys_left() const { return keys_.size(); }
 
@@ -67,10 +71,12 @@ private:
     };
     void log_cue(std::string_view name);
 
+    static const ScreenModel kNothingShown;
+
     std::deque<TimedKey> keys_;
     std::int64_t typing_time_ms_ = 0;
     std::int64_t now_ms_ = 0;
-    std::optional<ScreenModel> shown_;
+    const ScreenModel* presented_ = &kNothingShown;
     std::vector<Cue> cues_;
     std::vector<ScreenModel> cue_screens_;
     std::vector<Frame> frames_;
