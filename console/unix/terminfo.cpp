@@ -22,6 +22,8 @@ struct Request {
 
 void* load(void* request) {
     auto& asked = *static_cast<Request*>(request);
+    // Only one description is ever in use: one read before is let go.
+    if (cur_term != nullptr) del_curterm(cur_term);
     int error = 0;
     asked.loaded = setupterm(asked.name, -1, &error) == 0;  // OK
     return nullptr;

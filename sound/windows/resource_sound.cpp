@@ -1,5 +1,5 @@
 // Sound on Windows: every cue is a WAVE resource of the program's own file
-// (resources/blockslide.rc), played by the multimedia system in the
+// (written from resources/clips.txt), played by the multimedia system in the
 // background. Resource names match without regard to case, so "beep2" finds
 // BEEP2; starting a clip stops the one still playing.
 #include <windows.h>

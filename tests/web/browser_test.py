@@ -13,6 +13,9 @@ from selenium.webdriver.support.ui import WebDriverWait
 TOP = Path(__file__).resolve().parents[2]
 TABLES = (TOP / "tests/game_tables.h").read_text()
 N = {name: int(value) for name, value in re.findall(r"\b(k\w+) = (\d+)", TABLES)}
+for name, value in re.findall(r"int (k\w+) = ([^;]+);",  # the screen's layout, in order
+                              (TOP / "engine/include/engine/screen_layout.h").read_text()):
+    N[name] = eval(value, {}, N)
 STATUS = {k: (text, int(at)) for k, text, at in re.findall(r'(k\w+)\{"([^"]*)", (\d+)', TABLES)}
 COLOUR = {"rgb(%d, %d, %d)" % tuple(bytes.fromhex(rgb)): n for n, rgb in enumerate((  # text mode's
     "000000 0000aa 00aa00 00aaaa aa0000 aa00aa aa5500 aaaaaa "
@@ -37,8 +40,8 @@ A, B = facts("farnswog", "kStartScreenA"), facts("traxolumbine", "kStartScreenB"
 
 
 def place(block):
-    top = N["kBoardTop"] + block[1] * N["kCellHeight"]
-    left = N["kBoardLeft"] + block[0] * N["kCellWidth"]
+    top = N["kBoardTopRow"] + block[1] * N["kCellHeight"]
+    left = N["kBoardLeftColumn"] + block[0] * N["kCellWidth"]
     return top, left, top + block[3] * N["kCellHeight"] - 1, left + block[2] * N["kCellWidth"] - 1
 
 
@@ -50,8 +53,8 @@ def check_start(program):
     """The title, then glyph, ink and paper of rows 1 to 22 (None: not looked at)."""
     blocks, _, picture = program
     assert titled(program, 1), DRIVER.title
-    top, bottom = N["kBoxTop"], N["kBoxBottom"]
-    left, right = N["kBoxLeft"], N["kBoxRight"]
+    top, bottom = N["kBoxTopRow"], N["kBoxBottomRow"]
+    left, right = N["kBoxLeftColumn"], N["kBoxRightColumn"]
     wanted = {}
     for row, column in ((r, c) for r in range(1, 23) for c in range(1, 81)):
         glyph, in_box = picture[row - 1][column - 1], left <= column <= right
