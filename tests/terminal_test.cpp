@@ -123,14 +123,6 @@ TEST(GlyphTable, SendsEachGlyphAsTheTerminalCanShowIt) {
     }
 }
 
-// A vt100 asks its driver for delays ("$<50>"); the game's own writes need none.
-TEST(TerminalCodes, LeaveOutPadding) {
-    std::string problem;
-    const std::optional<TerminalCodes> codes = load_terminal_codes("vt100", problem);
-    ASSERT_TRUE(codes) << problem;
-    EXPECT_EQ(codes->clear, "\033[H\033[J");
-}
-
 // Only ASCII of its own, as in the C locale: the lines come from the line-drawing set.
 std::optional<std::string> ascii(char32_t glyph) {
     if (glyph >= 0x80) return std::nullopt;
