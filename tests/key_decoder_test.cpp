@@ -81,7 +81,7 @@ const Case kCases[] = {
     {"esc_alone_after_50_ms", {{0, "\x1b"}, {50, ""}}, {"\x1b"}},
     {"arrow_bytes_40_ms_apart", {{0, "\x1b"}, {40, "["}, {40, "A\x1bO"}, {40, "B"}}, {scan(72), scan(80)}},
     {"cut_off_sequence_gives_nothing", {{0, "\x1b[1;"}, {500, "x"}}, {"x"}},  // just as the wait ends
-    {"sequence_cut_off_by_another", {{0, "\x1b[1\x1b[B"}}, {scan(80)}},
+    {"sequence_cut_off_by_another", {{0, "\x1b[1\x1b[B\x1bO\r"}}, {scan(80), "\r"}},
     {"keypad_in_application_mode", {{0, escs("O", {"p", "q", "x", "y", "M", "j", "k", "l", "m", "n", "o"})}},
      {"0", "1", "8", "9", "\r", "*", "+", ",", "-", ".", "/"}},
     {"replies_and_focus_give_nothing", {{0, escs("[", {"I", "O", "?1;2c", "12;40R", ">0;9c", "1 q"}) + "z"}}, {"z"}},
